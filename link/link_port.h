@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The serial port as the tick machine sees it. One adapter owns the real
+// device; tests use a fake.
+class ILinkPort {
+public:
+    virtual ~ILinkPort() = default;
+
+    // portNumber is 1-based: 1 is COM1.
+    virtual bool Open(int portNumber) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    virtual std::size_t BytesAvailable() = 0;
+    virtual std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) = 0;
+    virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
+    // Blocks until everything written has left the port.
+    virtual void Drain() = 0;
+};

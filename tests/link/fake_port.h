@@ -1,0 +1,58 @@
+#pragma once
+
+#include "link/link_port.h"
+
+#include <algorithm>
+#include <deque>
+#include <set>
+#include <vector>
+
+// A port for tick-level tests: records opens and writes, hands out queued bytes.
+class TFakePort : public ILinkPort {
+public:
+    std::set<int> OpenablePorts{1};
+    std::vector<int> OpenAttempts;
+    int CloseCount = 0;
+    int DrainCount = 0;
+    std::vector<std::vector<std::uint8_t>> Written;
+    std::deque<std::uint8_t> Incoming;
+
+    bool Open(int portNumber) override
+    {
+        OpenAttempts.push_back(portNumber);
+        m_open = OpenablePorts.count(portNumber) > 0;
+        return m_open;
+    }
+    void Close() override
+    {
+        ++CloseCount;
+        m_open = false;
+    }
+    bool IsOpen() const override { return m_open; }
+    std::size_t BytesAvailable() override { return m_open ? Incoming.size() : 0; }
+    std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) override
+    {
+        const std::size_t n = std::min(maxBytes, BytesAvailable());
+        for (std::size_t i = 0; i < n; ++i) {
+            buffer[i] = Incoming.front();
+            Incoming.pop_front();
+        }
+        return n;
+    }
+    bool Write(const std::uint8_t* data, std::size_t size) override
+    {
+        if (!m_open)
+            return false;
+        Written.emplace_back(data, data + size);
+        return true;
+    }
+    void Drain() override { ++DrainCount; }
+
+    void Queue(const std::vector<std::uint8_t>& bytes)
+    {
+        Incoming.insert(Incoming.end(), bytes.begin(), bytes.end());
+    }
+
+private:
+    bool m_open = false;
+};

@@ -1,0 +1,3 @@
+#include "ui/language.h"
+
+std::uint8_t LanguageIndex = 0;

@@ -1,0 +1,46 @@
+#include "ui/widget_paint.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QProgressBar>
+
+QColor ToQColor(TColour colour)
+{
+    switch (colour) {
+    case TColour::Red: return QColor(255, 0, 0);
+    case TColour::Yellow: return QColor(255, 255, 0);
+    case TColour::Aqua: return QColor(0, 255, 255);
+    case TColour::Fuchsia: return QColor(255, 0, 255);
+    case TColour::Lime: return QColor(0, 255, 0);
+    case TColour::White: return QColor(255, 255, 255);
+    case TColour::ButtonFace: break;
+    }
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void SetBackground(QWidget* widget, TColour colour)
+{
+    const QColor wanted = ToQColor(colour);
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == wanted)
+        return; // repainting every tick for nothing would cost more than the tick
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, wanted);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void ShowLabel(QLabel* label, const TLabelModel& model)
+{
+    const QString text = QString::fromStdString(model.Text);
+    if (label->text() != text)
+        label->setText(text);
+    SetBackground(label, model.Background);
+    label->setVisible(model.Visible);
+}
+
+void ShowGauge(QProgressBar* gauge, const TGaugeModel& model)
+{
+    gauge->setValue(model.Progress);
+    gauge->setVisible(model.Visible);
+}

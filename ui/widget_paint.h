@@ -1,0 +1,16 @@
+#pragma once
+
+#include "link/display_model.h"
+
+#include <QColor>
+
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+QColor ToQColor(TColour colour);
+
+// Copies what the core decided onto a widget.
+void ShowLabel(QLabel* label, const TLabelModel& model);
+void ShowGauge(QProgressBar* gauge, const TGaugeModel& model);
+void SetBackground(QWidget* widget, TColour colour);
