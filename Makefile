@@ -2,8 +2,8 @@
 # Each installs the Debian packages that are missing, configures CMake into
 # build/, builds, then runs the program or the whole test suite.
 
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6serialport6-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+PACKAGES := cmake g++ make qt6-base-dev qt6-serialport-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 BUILD ?= build
