@@ -1,0 +1,32 @@
+#pragma once
+
+#include "params/param_image.h"
+
+#include <array>
+#include <cstdint>
+
+constexpr int FrameSize = 52;
+constexpr int FrameDataSize = 50;
+
+namespace FrameCode {
+constexpr std::uint8_t Monitor = 0x30;
+constexpr std::uint8_t MonitorAnswer = 0xB0;
+constexpr std::uint8_t ProgramBlock = 0x00; // + block number
+constexpr std::uint8_t ReadBlock = 0x40;    // + block number
+constexpr std::uint8_t AnswerBit = 0x80;
+constexpr std::uint8_t BlockMask = 0x3F;
+} // namespace FrameCode
+
+// One frame on the serial link, both ways: code, 50 data bytes, check byte.
+struct TLinkFrame {
+    std::array<std::uint8_t, FrameSize> Bytes{};
+
+    std::uint8_t Code() const { return Bytes[0]; }
+    TBlock Data() const;
+    // Sets byte 51 so that 0xFF XOR all 52 bytes is 0.
+    void Seal();
+    bool Intact() const;
+};
+
+// A sealed frame with the given code and data.
+TLinkFrame MakeFrame(std::uint8_t code, const TBlock& data);
