@@ -122,6 +122,16 @@ void TLinkMachine::BeginTransfer(std::uint8_t mode, std::uint8_t command,
     State.SendCount = 0;
 }
 
+void TLinkMachine::SetMessages(const TMessageTable& messages)
+{
+    Texts.ProgramError = messages[MsgProgramError];
+    Texts.VerifyError = messages[MsgVerifyError];
+    Texts.ReadError = messages[MsgReadError];
+    Texts.Saving = messages[MsgSaving];
+    Texts.Programing = messages[MsgPrograming];
+    PortOpeningError = messages[MsgComOpeningError];
+}
+
 void TLinkMachine::ReceiveAndDispatch() {}
 
 void TLinkMachine::SendBlockFrame() { State.TicksSinceSend = 0; }

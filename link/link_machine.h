@@ -4,6 +4,7 @@
 #include "link/link_port.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
+#include "ui/message_table.h"
 
 #include <functional>
 #include <string>
@@ -27,6 +28,9 @@ public:
     std::string PortOpeningError = "Com opening error!";
 
     void Tick();
+
+    // Takes the texts of the current language; called after every language fill.
+    void SetMessages(const TMessageTable& messages);
 
     // What every transfer start shares; the tick sends the first frame.
     void BeginTransfer(std::uint8_t mode, std::uint8_t command, const std::string& statusText);
