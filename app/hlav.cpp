@@ -31,7 +31,7 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, int fontPixels, bool bold)
 } // namespace
 
 TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
-    : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port)
+    : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port, Image)
 {
     BuildControls();
     // Chart geometry, message table and settings file join here with their parts.

@@ -1,5 +1,7 @@
 #include "link/link_machine.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::uint8_t ResendTicks = 4;
 constexpr std::uint8_t MaxSends = 5;
@@ -12,7 +14,10 @@ constexpr std::uint8_t TryNextPortTicks = 200;
 constexpr int SavingStart = 53;
 } // namespace
 
-TLinkMachine::TLinkMachine(ILinkPort& port) : m_port(port) {}
+TLinkMachine::TLinkMachine(ILinkPort& port, TParamImage& image)
+    : Messages(BuildMessageTable(0)), m_port(port), m_image(image), m_receiveBuffer(ReceiveBufferSize)
+{
+}
 
 void TLinkMachine::Tick()
 {
@@ -38,9 +43,9 @@ void TLinkMachine::AdvanceTransfer()
         State.TicksSinceSend = 0;
         ++State.SendCount;
         if (State.SendCount > MaxSends) {
-            ShowStatus(mode == ModeProgram  ? Texts.ProgramError
-                       : mode == ModeVerify ? Texts.VerifyError
-                                            : Texts.ReadError,
+            ShowStatus(mode == ModeProgram  ? Messages[MsgProgramError]
+                       : mode == ModeVerify ? Messages[MsgVerifyError]
+                                            : Messages[MsgReadError],
                        TColour::Red);
             State.TransferMode = ModeIdle;
             if (mode == ModeVerify)
@@ -62,11 +67,11 @@ void TLinkMachine::PollIdle()
         SendMonitorRequest();
     }
     if (State.SavingCountdown > 0) {
-        ShowStatus(Texts.Saving, TColour::ButtonFace);
+        ShowStatus(Messages[MsgSaving], TColour::ButtonFace);
         const std::int32_t done = SavingStart - static_cast<std::int32_t>(State.SavingCountdown);
         Display.CGaugeProgram.SetProgress(TGaugeModel::MaxValue * done / SavingStart);
     } else if (State.ProgrammedOk) {
-        Display.LabelHlaseni.Text = Texts.Programing + ": OK";
+        Display.LabelHlaseni.Text = Messages[MsgPrograming] + ": OK";
         Display.CGaugeProgram.SetProgress(TGaugeModel::MaxValue);
     }
 }
@@ -122,21 +127,54 @@ void TLinkMachine::BeginTransfer(std::uint8_t mode, std::uint8_t command,
     State.SendCount = 0;
 }
 
-void TLinkMachine::SetMessages(const TMessageTable& messages)
+void TLinkMachine::ReceiveAndDispatch()
 {
-    Texts.ProgramError = messages[MsgProgramError];
-    Texts.VerifyError = messages[MsgVerifyError];
-    Texts.ReadError = messages[MsgReadError];
-    Texts.Saving = messages[MsgSaving];
-    Texts.Programing = messages[MsgPrograming];
-    PortOpeningError = messages[MsgComOpeningError];
+    if (!m_port.IsOpen())
+        return;
+    std::size_t queued = m_port.BytesAvailable();
+    if (queued < FrameSize)
+        return; // the rest of a split answer arrives by a later tick
+    queued = std::min(queued, ReceiveBufferSize);
+    const std::size_t got = m_port.Read(m_receiveBuffer.data(), queued);
+    if (got < FrameSize)
+        return;
+    // Only the first frame counts; whatever followed it is dropped with the read.
+    TLinkFrame frame;
+    std::copy_n(m_receiveBuffer.begin(), FrameSize, frame.Bytes.begin());
+    if (frame.Code() == FrameCode::MonitorAnswer)
+        HandleMonitorReply(frame);
+    else if (HandleTransferReply)
+        HandleTransferReply(frame);
 }
 
-void TLinkMachine::ReceiveAndDispatch() {}
+void TLinkMachine::HandleMonitorReply(const TLinkFrame& frame)
+{
+    if ((frame.Code() & 0xF0) != FrameCode::MonitorAnswer || !frame.Intact())
+        return;
+    State.NoReplyTicks = 0;
+    std::copy_n(frame.Bytes.begin(), MonitorRecordSize, Record.Bytes.begin());
+    const TMonitorValues values = ShowMonitor(Record, m_image, Messages, Monitor);
+    State.EngineSpeed = values.EngineSpeed;
+    State.SavingCountdown = values.SavingCountdown;
+    Display.LabelVersionVisible = Monitor.LabelVersion.Visible;
+}
 
-void TLinkMachine::SendBlockFrame() { State.TicksSinceSend = 0; }
+void TLinkMachine::SendBlockFrame()
+{
+    State.TicksSinceSend = 0;
+    const int block = State.PendingCommand & FrameCode::BlockMask;
+    // A read asks with zeros; program and verify carry the image's block.
+    const TBlock data = State.TransferMode == ModeRead || block > 1 ? TBlock{} : m_image.Block(block);
+    m_transmitFrame = MakeFrame(State.PendingCommand, data);
+    m_port.Write(m_transmitFrame.Bytes.data(), FrameSize);
+}
 
-void TLinkMachine::SendMonitorRequest() {}
+void TLinkMachine::SendMonitorRequest()
+{
+    m_transmitFrame = MakeFrame(FrameCode::Monitor, TBlock{});
+    if (m_port.Write(m_transmitFrame.Bytes.data(), FrameSize))
+        m_port.Drain();
+}
 
 int TLinkMachine::SelectedPortNumber() const
 {
@@ -150,8 +188,10 @@ bool TLinkMachine::OpenPort()
     if (m_port.Open(number))
         return true;
     const bool automatic = State.PortIndex == AutoPortEntry;
-    if (!State.QuietPortErrors && !automatic && ShowMessage)
-        ShowMessage(PortOpeningError);
+    if (!State.QuietPortErrors && !automatic && ShowMessage) {
+        const std::string advice = m_port.OpenFailureAdvice();
+        ShowMessage(Messages[MsgComOpeningError] + (advice.empty() ? "" : "\n" + advice));
+    }
     if (automatic)
         State.ReopenTicks = TryNextPortTicks;
     return false;
@@ -159,4 +199,20 @@ bool TLinkMachine::OpenPort()
 
 void TLinkMachine::ClosePort() { m_port.Close(); }
 
-void TLinkMachine::HighlightCurveRow() {}
+void TLinkMachine::SelectPort(std::uint8_t entry)
+{
+    if (entry < PortMenuEntries)
+        State.PortIndex = entry;
+    ClosePort();
+    State.QuietPortErrors = false;
+    OpenPort();
+}
+
+void TLinkMachine::HighlightCurveRow()
+{
+    const TCurveHighlight highlight = FindHighlightRow(State.EngineSpeed, m_image);
+    HighlightRow = highlight.HighlightRow;
+    NoHighlight = highlight.NoHighlight;
+    for (int r = 0; r < CurvePoints; ++r)
+        RowHighlighted[r] = !NoHighlight && r == HighlightRow;
+}

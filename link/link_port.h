@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The serial port as the tick machine sees it. One adapter owns the real
 // device; tests use a fake.
@@ -18,4 +19,6 @@ public:
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
     // Blocks until everything written has left the port.
     virtual void Drain() = 0;
+    // A line telling the user how to fix the last failed open, or empty.
+    virtual std::string OpenFailureAdvice() const { return {}; }
 };

@@ -48,7 +48,9 @@ BENCHMARK(NormaliseSinglePointWithPushAndRestore);
 void IdleTick(benchmark::State& state)
 {
     TQuietPort port;
-    TLinkMachine link(port);
+    TParamImage image;
+    image.SetDefaults();
+    TLinkMachine link(port, image);
     for (auto _ : state) {
         link.Tick();
         benchmark::DoNotOptimize(link.State);

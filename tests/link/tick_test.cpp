@@ -8,7 +8,8 @@ namespace {
 class Tick : public ::testing::Test {
 protected:
     TFakePort port;
-    TLinkMachine link{port};
+    TParamImage image;
+    TLinkMachine link{port, image};
     std::vector<std::string> messages;
 
     void SetUp() override
