@@ -1,0 +1,130 @@
+#include "link/serial_port.h"
+
+#include "link/port_names.h"
+
+#include <QSerialPortInfo>
+#include <grp.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+constexpr qint64 ReceiveQueueBytes = 10000;
+constexpr int DrainTimeoutMs = 100;
+} // namespace
+
+TSerialPort::TSerialPort(std::vector<std::string> explicitPorts)
+    : m_explicitPorts(std::move(explicitPorts))
+{
+    QObject::connect(&m_serial, &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError error) { OnError(error); });
+}
+
+TSerialPort::~TSerialPort() { Close(); }
+
+std::vector<std::string> TSerialPort::PortList() const
+{
+    if (!m_explicitPorts.empty())
+        return m_explicitPorts;
+    std::vector<std::string> found;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        found.push_back(info.systemLocation().toStdString());
+    return OrderPortNames(found);
+}
+
+bool TSerialPort::Open(int portNumber)
+{
+    Close();
+    m_advice.clear();
+    m_path = PortPath(PortList(), portNumber);
+    if (m_path.empty())
+        return false;
+    m_serial.setPortName(QString::fromStdString(m_path));
+    m_serial.setReadBufferSize(ReceiveQueueBytes);
+    if (!m_serial.open(QIODevice::ReadWrite)) {
+        m_advice = PermissionAdvice(m_path);
+        return false;
+    }
+    const bool configured = m_serial.setBaudRate(QSerialPort::Baud57600) &&
+                            m_serial.setDataBits(QSerialPort::Data8) &&
+                            m_serial.setParity(QSerialPort::NoParity) &&
+                            m_serial.setStopBits(QSerialPort::OneStop) &&
+                            m_serial.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        m_serial.close();
+        return false;
+    }
+    m_serial.clear();
+    return true;
+}
+
+void TSerialPort::Close()
+{
+    if (m_serial.isOpen())
+        m_serial.close();
+}
+
+bool TSerialPort::IsOpen() const { return m_serial.isOpen(); }
+
+std::size_t TSerialPort::BytesAvailable()
+{
+    if (!m_serial.isOpen())
+        return 0;
+    // Pick up what the driver holds without waiting, so the count is current.
+    m_serial.waitForReadyRead(0);
+    if (!m_serial.isOpen())
+        return 0;
+    return static_cast<std::size_t>(m_serial.bytesAvailable());
+}
+
+std::size_t TSerialPort::Read(std::uint8_t* buffer, std::size_t maxBytes)
+{
+    if (!m_serial.isOpen())
+        return 0;
+    const qint64 got = m_serial.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(maxBytes));
+    return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+bool TSerialPort::Write(const std::uint8_t* data, std::size_t size)
+{
+    if (!m_serial.isOpen())
+        return false;
+    const qint64 written =
+        m_serial.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    m_serial.flush(); // hand it to the driver now, not at the next event-loop turn
+    return written == static_cast<qint64>(size);
+}
+
+void TSerialPort::Drain()
+{
+    if (!m_serial.isOpen())
+        return;
+    while (m_serial.bytesToWrite() > 0 && m_serial.waitForBytesWritten(DrainTimeoutMs)) {
+    }
+    if (m_serial.isOpen())
+        ::tcdrain(static_cast<int>(m_serial.handle()));
+}
+
+void TSerialPort::OnError(QSerialPort::SerialPortError error)
+{
+    // A vanished device (adapter pulled out, far end of a pty gone) reports
+    // I/O errors on every read: close it so nothing spins on a dead handle;
+    // the silence watch re-opens it.
+    const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                      error == QSerialPort::WriteError;
+    if (lost && m_serial.isOpen())
+        m_serial.close();
+}
+
+std::string PermissionAdvice(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    if (::access(path.c_str(), R_OK | W_OK) == 0)
+        return {};
+    const group* owner = ::getgrgid(info.st_gid);
+    const std::string groupName = owner ? owner->gr_name : "dialout";
+    return "No permission to open " + path + ": add your user to the group '" + groupName +
+           "' (sudo usermod -aG " + groupName + " $USER) and log in again.";
+}

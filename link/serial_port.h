@@ -1,0 +1,40 @@
+#pragma once
+
+#include "link/link_port.h"
+
+#include <QSerialPort>
+#include <string>
+#include <vector>
+
+// The real serial device behind the link: 57600 baud 8N1, no flow control,
+// opened exclusively. COM n is the n-th entry of the port list.
+class TSerialPort : public ILinkPort {
+public:
+    // With no explicit devices the list is what the machine has, re-read at every open.
+    explicit TSerialPort(std::vector<std::string> explicitPorts = {});
+    ~TSerialPort() override;
+
+    bool Open(int portNumber) override;
+    void Close() override;
+    bool IsOpen() const override;
+    std::size_t BytesAvailable() override;
+    std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) override;
+    bool Write(const std::uint8_t* data, std::size_t size) override;
+    void Drain() override;
+    std::string OpenFailureAdvice() const override { return m_advice; }
+
+    std::vector<std::string> PortList() const;
+    const std::string& DevicePath() const { return m_path; }
+
+private:
+    void OnError(QSerialPort::SerialPortError error);
+
+    std::vector<std::string> m_explicitPorts;
+    QSerialPort m_serial;
+    std::string m_path;
+    std::string m_advice;
+};
+
+// A line telling how to get permission for a device that exists but cannot
+// be opened, or empty when permission is not the problem.
+std::string PermissionAdvice(const std::string& path);

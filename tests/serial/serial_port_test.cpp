@@ -1,0 +1,142 @@
+#include "link/frame.h"
+#include "link/serial_port.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// A pseudo-terminal pair: the port under test opens the slave by path.
+struct TPty {
+    int Master = -1;
+    std::string SlavePath;
+
+    TPty()
+    {
+        int slave = -1;
+        char name[128] = {};
+        if (::openpty(&Master, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios raw{};
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+        ::close(slave);
+        SlavePath = name;
+    }
+    ~TPty()
+    {
+        if (Master >= 0)
+            ::close(Master);
+    }
+    void CloseMaster()
+    {
+        ::close(Master);
+        Master = -1;
+    }
+    std::vector<std::uint8_t> ReadMaster(std::size_t count)
+    {
+        std::vector<std::uint8_t> got;
+        while (got.size() < count) {
+            pollfd fd{Master, POLLIN, 0};
+            if (::poll(&fd, 1, 2000) <= 0)
+                break;
+            std::uint8_t buffer[256];
+            const ssize_t n = ::read(Master, buffer, std::min(sizeof buffer, count - got.size()));
+            if (n <= 0)
+                break;
+            got.insert(got.end(), buffer, buffer + n);
+        }
+        return got;
+    }
+};
+
+// Waits for bytes to arrive on the port, giving Qt's notifier a chance to run.
+std::size_t WaitForBytes(TSerialPort& port, std::size_t wanted)
+{
+    for (int i = 0; i < 200 && port.BytesAvailable() < wanted; ++i) {
+        pollfd none{};
+        ::poll(&none, 0, 5);
+        QCoreApplication::processEvents();
+    }
+    return port.BytesAvailable();
+}
+
+} // namespace
+
+TEST(SerialPort, TalksBothWaysOverAPseudoTerminal)
+{
+    TPty pty;
+    ASSERT_FALSE(pty.SlavePath.empty());
+    TSerialPort port({pty.SlavePath});
+    ASSERT_TRUE(port.Open(1)) << pty.SlavePath;
+    EXPECT_EQ(port.DevicePath(), pty.SlavePath);
+
+    const TLinkFrame request = MakeFrame(FrameCode::Monitor, TBlock{});
+    ASSERT_TRUE(port.Write(request.Bytes.data(), FrameSize));
+    port.Drain();
+    const auto sent = pty.ReadMaster(FrameSize);
+    EXPECT_EQ(sent, std::vector<std::uint8_t>(request.Bytes.begin(), request.Bytes.end()));
+
+    const TLinkFrame answer = MakeFrame(FrameCode::MonitorAnswer, TBlock{});
+    ASSERT_EQ(::write(pty.Master, answer.Bytes.data(), FrameSize), FrameSize);
+    ASSERT_GE(WaitForBytes(port, FrameSize), static_cast<std::size_t>(FrameSize));
+    std::uint8_t buffer[FrameSize];
+    EXPECT_EQ(port.Read(buffer, FrameSize), static_cast<std::size_t>(FrameSize));
+    EXPECT_EQ(buffer[0], FrameCode::MonitorAnswer);
+}
+
+TEST(SerialPort, NumberBeyondTheListOrAMissingDeviceFailsToOpen)
+{
+    TSerialPort port({"/dev/kolvane-no-such-device"});
+    EXPECT_FALSE(port.Open(1));
+    EXPECT_FALSE(port.Open(2));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.OpenFailureAdvice(), "") << "a missing device is not a permission problem";
+    EXPECT_EQ(port.BytesAvailable(), 0u);
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port.Read(&byte, 1), 0u);
+    EXPECT_FALSE(port.Write(&byte, 1));
+}
+
+TEST(SerialPort, ADeviceThatVanishesClosesThePortWithoutACrash)
+{
+    TPty pty;
+    TSerialPort port({pty.SlavePath});
+    ASSERT_TRUE(port.Open(1));
+    pty.CloseMaster(); // the far end goes away, as a pulled USB adapter does
+    for (int i = 0; i < 100 && port.IsOpen(); ++i) {
+        port.BytesAvailable();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.BytesAvailable(), 0u);
+    EXPECT_FALSE(port.Open(2));
+}
+
+TEST(SerialPort, PermissionAdviceNamesTheOwningGroup)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may open any device, so there is no permission failure to advise on";
+    char path[] = "/tmp/kolvane-noperm-XXXXXX";
+    const int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ::chmod(path, 0);
+    const std::string advice = PermissionAdvice(path);
+    ::unlink(path);
+    EXPECT_NE(advice.find("usermod -aG"), std::string::npos) << advice;
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
