@@ -23,5 +23,10 @@ struct TControlText {
 // order they are applied.
 std::vector<TControlText> BuildCaptionTable(std::uint8_t language, const TMessageTable& messages);
 
+// True for the captions in BuildCaptionTable that are live-display
+// placeholders: they are written only while the unit does not answer, so
+// that a language switch leaves the unit's live values alone.
+bool OnlyWhileNoConnection(const std::string& control);
+
 // Live-display captions written while the unit does not answer.
 std::vector<TControlText> LiveDisplayPlaceholders(const TMessageTable& messages);
