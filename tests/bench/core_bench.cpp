@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 namespace {
 
 class TQuietPort : public ILinkPort {
@@ -57,5 +59,46 @@ void IdleTick(benchmark::State& state)
     }
 }
 BENCHMARK(IdleTick);
+
+// A port with a monitor answer always waiting, so every tick decodes and shows one.
+class TAnsweringPort : public TQuietPort {
+public:
+    TAnsweringPort()
+    {
+        TBlock data{};
+        data[0] = 0xB8; // 3000 rpm
+        data[1] = 0x0B;
+        data[2] = 0xE8; // 13800 mV
+        data[3] = 0x35;
+        data[30] = 112;
+        data[31] = 21;
+        data[41] = 1;
+        data[49] = 72;
+        m_answer = MakeFrame(FrameCode::MonitorAnswer, data);
+    }
+    std::size_t BytesAvailable() override { return FrameSize; }
+    std::size_t Read(std::uint8_t* buffer, std::size_t) override
+    {
+        std::copy(m_answer.Bytes.begin(), m_answer.Bytes.end(), buffer);
+        return FrameSize;
+    }
+
+private:
+    TLinkFrame m_answer;
+};
+
+void TickWithMonitorAnswer(benchmark::State& state)
+{
+    TAnsweringPort port;
+    TParamImage image;
+    image.SetDefaults();
+    TLinkMachine link(port, image);
+    link.OpenPort();
+    for (auto _ : state) {
+        link.Tick();
+        benchmark::DoNotOptimize(link.Monitor);
+    }
+}
+BENCHMARK(TickWithMonitorAnswer);
 
 } // namespace
