@@ -89,7 +89,8 @@ std::string SimUsage(const std::string& programName)
 {
     return "Usage: " + programName + " [options]\n"
            "Simulated ignition unit on a pseudo-terminal. Prints the terminal's path,\n"
-           "then answers the unit's requests until interrupted (SIGINT or SIGTERM).\n"
+           "then answers requests as the ignition unit would, until interrupted\n"
+           "(SIGINT or SIGTERM).\n"
            "\n"
            "  --link PATH        also make PATH a symbolic link to the terminal\n"
            "  --seed N           seed of the simulated engine (default 1)\n"

@@ -29,7 +29,8 @@ constexpr int GenerousMs = 10000;
 // A child process with its stdout on a pipe; killed if the test bails out.
 class TChild {
 public:
-    explicit TChild(const std::vector<std::string>& args)
+    // quietErrors: send the child's stderr to /dev/null (expected complaints).
+    explicit TChild(const std::vector<std::string>& args, bool quietErrors = false)
     {
         int fds[2];
         if (pipe(fds) != 0)
@@ -39,6 +40,8 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         posix_spawn_file_actions_addclose(&actions, fds[1]);
+        if (quietErrors)
+            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
         std::vector<char*> argv;
         for (const auto& a : args)
@@ -196,7 +199,7 @@ TEST(SimulatorProgram, HelpAndBadOptions)
         EXPECT_EQ(help.Wait(), 0);
     }
     {
-        TChild wrong({KOLVANE_UNIT_SIM, "--version", "abc"});
+        TChild wrong({KOLVANE_UNIT_SIM, "--version", "abc"}, true);
         ASSERT_TRUE(wrong.Started());
         EXPECT_TRUE(wrong.ReadAll().empty()) << "no pty path on a usage error";
         EXPECT_EQ(wrong.Wait(), 2);
