@@ -1,5 +1,7 @@
 #include "ui/widget_paint.h"
 
+#include "ui/label.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
@@ -34,7 +36,7 @@ void ShowLabel(QLabel* label, const TLabelModel& model)
 {
     const QString text = QString::fromStdString(model.Text);
     if (label->text() != text)
-        label->setText(text);
+        SetCaption(label, text);
     SetBackground(label, model.Background);
     label->setVisible(model.Visible);
 }
