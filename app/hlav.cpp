@@ -1,42 +1,30 @@
 #include "app/hlav.h"
 
+#include "app/command_line.h"
+#include "ui/hint_router.h"
 #include "ui/language.h"
 #include "ui/widget_paint.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace {
 constexpr int TickMs = 55;
-constexpr int ClientWidth = 870;
-constexpr int ClientHeight = 780;
-constexpr int StatusBarHeight = 19;
-
-QLabel* MakeLabel(QWidget* parent, int left, int top, int fontPixels, bool bold)
-{
-    auto* label = new QLabel(parent);
-    label->move(left, top);
-    QFont font = label->font();
-    font.setPixelSize(fontPixels);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
 } // namespace
 
 TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
     : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port, Image)
 {
     BuildControls();
-    // Chart geometry, message table and settings file join here with their parts.
+    // Chart geometry and settings file join here with their parts.
     Image.ResetPushMemory();
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
     connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
     Timer1->start();
@@ -45,51 +33,36 @@ TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
 
 TFormHlav::~TFormHlav() = default;
 
-void TFormHlav::BuildControls()
-{
-    auto* client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
-    setCentralWidget(client);
-    statusBar()->setFixedHeight(StatusBarHeight);
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("E&xit"), this, &TFormHlav::MenuExitClick);
-
-    LabelSpojeni = MakeLabel(client, 445, 9, 23, true);
-    LabelSpojeni->resize(174, 29);
-    LabelSpojeni->setText(QStringLiteral("No connection with PC"));
-    SetBackground(LabelSpojeni, TColour::Red);
-
-    LabelHlaseni = MakeLabel(client, 9, 562, 13, true);
-    LabelHlaseni->resize(272, 18);
-
-    CGaugeProgram = new QProgressBar(client);
-    CGaugeProgram->setGeometry(8, 585, 273, 16);
-    CGaugeProgram->setRange(TGaugeModel::MinValue, TGaugeModel::MaxValue);
-    CGaugeProgram->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: #00ffff; }"));
-
-    LabelVersion = MakeLabel(client, 13, 696, 19, true);
-    SetBackground(LabelVersion, TColour::Red);
-    LabelEeDataErr = MakeLabel(client, 13, 728, 19, true);
-    LabelEeDataErr->setText(QStringLiteral("Programmed data error"));
-    LabelEeDataErr->adjustSize();
-    SetBackground(LabelEeDataErr, TColour::Red);
-}
-
 void TFormHlav::FormCreate()
 {
+    BuildControlArrays();
+    BuildPortMenu();
+    m_hints->Install();
     m_link.State.PortIndex = PortMenuEntries; // settings fall back to "Com Auto"
     Image[ImageByte::Variant] = 0;
     Image.SetDefaults();
-    adjustSize();
     CentreWindow();
+    ApplyCommandLine(ProgramArguments(), LanguageIndex);
     NormaliseImage();
+    FillMessageTable();
     m_link.OpenPort();
     m_link.Display.LabelHlaseni.Visible = false;
     m_link.Display.CGaugeProgram.Visible = false;
     m_link.Display.LabelVersionVisible = false;
     LabelEeDataErr->hide();
+    for (const auto slot : HlavSlots::TestLabels)
+        (this->*slot)->setVisible(m_link.State.TestMode);
     ShowLinkDisplay();
+}
+
+void TFormHlav::BuildControlArrays()
+{
+    for (int i = 0; i < CurvePoints; ++i) {
+        RpmEdits[i] = this->*HlavSlots::RpmEdits[i];
+        AdvanceEdits[i] = this->*HlavSlots::AdvanceEdits[i];
+        RpmSpinners[i] = this->*HlavSlots::RpmSpinners[i];
+        AdvanceSpinners[i] = this->*HlavSlots::AdvanceSpinners[i];
+    }
 }
 
 void TFormHlav::CentreWindow()
@@ -98,7 +71,8 @@ void TFormHlav::CentreWindow()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    const QSize outer = frameGeometry().size();
+    move((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
 }
 
 void TFormHlav::NormaliseImage()
@@ -120,9 +94,16 @@ void TFormHlav::ShowLinkDisplay()
     ShowGauge(CGaugeProgram, display.CGaugeProgram);
     LabelSpojeni->setVisible(display.LabelSpojeniVisible);
     LabelVersion->setVisible(display.LabelVersionVisible);
+    ShowLabel(LabelCom, {m_link.LabelCom, TColour::ButtonFace, true});
 }
 
-void TFormHlav::MenuExitClick() { close(); }
+QObject* TFormHlav::FindControl(const std::string& name)
+{
+    const QString wanted = QString::fromStdString(name);
+    if (wanted == objectName())
+        return this;
+    return findChild<QObject*>(wanted);
+}
 
 void TFormHlav::closeEvent(QCloseEvent* event)
 {
@@ -134,4 +115,13 @@ void TFormHlav::FormClose()
 {
     m_link.ClosePort();
     NormaliseImage();
+}
+
+std::vector<std::string> ProgramArguments()
+{
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i)
+        arguments.push_back(all[i].toStdString());
+    return arguments;
 }

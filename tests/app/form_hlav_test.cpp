@@ -48,12 +48,3 @@ TEST(FormHlav, TimerDrivesTheTickThroughTheEventLoop)
     QApplication::exec();
     EXPECT_GE(form.Link().State.NoReplyTicks, 18) << "the 55 ms timer has been ticking";
 }
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

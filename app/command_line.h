@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The start-up switches read from the command line. Arguments exclude the
+// program's own name.
+
+// The first argument, when it is exactly "ENGLISH", "DEUTSCH", "FRANCE" or
+// "CESKY", picks the language 0..3; anything else leaves it as it was.
+void ApplyCommandLine(const std::vector<std::string>& arguments, std::uint8_t& languageIndex);
+
+// Options for running without a user, each starting with "--".
+struct TStartOptions {
+    // Save an image of the window here after a few ticks, then end.
+    std::string ScreenshotPath;
+    // Set when an option lacks its value; the program says so and ends.
+    std::string Error;
+};
+
+TStartOptions ParseStartOptions(const std::vector<std::string>& arguments);

@@ -1,0 +1,65 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TLanguageCase {
+    std::vector<std::string> Arguments;
+    std::uint8_t Before;
+    std::uint8_t After;
+};
+
+void PrintTo(const TLanguageCase& c, std::ostream* out)
+{
+    for (const std::string& argument : c.Arguments)
+        *out << '"' << argument << "\" ";
+    *out << "from " << int(c.Before);
+}
+
+class LanguageWordTest : public testing::TestWithParam<TLanguageCase> {};
+
+TEST_P(LanguageWordTest, OnlyAnExactFirstWordPicksTheLanguage)
+{
+    std::uint8_t language = GetParam().Before;
+    ApplyCommandLine(GetParam().Arguments, language);
+    EXPECT_EQ(language, GetParam().After);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, LanguageWordTest,
+    testing::Values(TLanguageCase{{}, 2, 2}, TLanguageCase{{"ENGLISH"}, 3, 0},
+                    TLanguageCase{{"DEUTSCH"}, 2, 1}, TLanguageCase{{"FRANCE"}, 0, 2},
+                    TLanguageCase{{"CESKY"}, 0, 3},
+                    // Case matters, and near misses are no words.
+                    TLanguageCase{{"deutsch"}, 2, 2}, TLanguageCase{{"Cesky"}, 0, 0},
+                    TLanguageCase{{"FRENCH"}, 1, 1}, TLanguageCase{{" CESKY"}, 0, 0},
+                    // Only the first argument counts.
+                    TLanguageCase{{"ENGLISH", "DEUTSCH"}, 3, 0},
+                    TLanguageCase{{"--screenshot", "CESKY"}, 1, 1},
+                    TLanguageCase{{"CESKY", "--screenshot", "a.png"}, 0, 3}),
+    [](const testing::TestParamInfo<TLanguageCase>& info) {
+        return "Case" + std::to_string(info.index);
+    });
+
+TEST(StartOptions, ScreenshotTakesTheNextArgumentWherever)
+{
+    EXPECT_EQ(ParseStartOptions({"--screenshot", "a.png"}).ScreenshotPath, "a.png");
+    EXPECT_EQ(ParseStartOptions({"DEUTSCH", "--screenshot", "b.png"}).ScreenshotPath, "b.png");
+    EXPECT_TRUE(ParseStartOptions({"DEUTSCH"}).ScreenshotPath.empty());
+    EXPECT_TRUE(ParseStartOptions({}).Error.empty());
+}
+
+TEST(StartOptions, ScreenshotWithoutAFileIsAnError)
+{
+    const TStartOptions options = ParseStartOptions({"CESKY", "--screenshot"});
+    EXPECT_FALSE(options.Error.empty());
+    EXPECT_TRUE(options.ScreenshotPath.empty());
+}
+
+} // namespace
