@@ -18,13 +18,23 @@ TStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
 {
     TStartOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] != "--screenshot")
+        const std::string& option = arguments[i];
+        if (option == "--demo") {
+            options.Demo = true;
+            continue;
+        }
+        if (option != "--screenshot" && option != "--port")
             continue;
         if (i + 1 == arguments.size()) {
-            options.Error = "--screenshot needs a file name";
+            options.Error = option == "--port" ? "--port needs a device path"
+                                               : "--screenshot needs a file name";
             break;
         }
-        options.ScreenshotPath = arguments[++i];
+        const std::string& value = arguments[++i];
+        if (option == "--port")
+            options.Ports.push_back(value);
+        else
+            options.ScreenshotPath = value;
     }
     return options;
 }

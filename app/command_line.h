@@ -15,6 +15,10 @@ void ApplyCommandLine(const std::vector<std::string>& arguments, std::uint8_t& l
 struct TStartOptions {
     // Save an image of the window here after a few ticks, then end.
     std::string ScreenshotPath;
+    // The port list, in order, when devices are named; COM n is the n-th.
+    std::vector<std::string> Ports;
+    // Start a simulated unit and use it as the only port.
+    bool Demo = false;
     // Set when an option lacks its value; the program says so and ends.
     std::string Error;
 };

@@ -42,10 +42,13 @@ void TFormHlav::FormCreate()
     Image[ImageByte::Variant] = 0;
     Image.SetDefaults();
     CentreWindow();
+    LoadSettings();
     ApplyCommandLine(ProgramArguments(), LanguageIndex);
     NormaliseImage();
     FillMessageTable();
+    m_link.ShowMessage = [this](const std::string& text) { ShowLinkMessage(text); };
     m_link.OpenPort();
+    ShowPortChoice();
     m_link.Display.LabelHlaseni.Visible = false;
     m_link.Display.CGaugeProgram.Visible = false;
     m_link.Display.LabelVersionVisible = false;
@@ -53,6 +56,15 @@ void TFormHlav::FormCreate()
     for (const auto slot : HlavSlots::TestLabels)
         (this->*slot)->setVisible(m_link.State.TestMode);
     ShowLinkDisplay();
+}
+
+void TFormHlav::LoadSettings()
+{
+    // Each stored port is its index plus one, read with the current value
+    // as the default; with nothing stored that turns the preset 21 into
+    // "Com Auto" and the automatic port into 255, which normalising makes COM1.
+    m_link.State.PortIndex = static_cast<std::uint8_t>(m_link.State.PortIndex - 1);
+    m_link.State.AutoPortIndex = static_cast<std::uint8_t>(m_link.State.AutoPortIndex - 1);
 }
 
 void TFormHlav::BuildControlArrays()
@@ -95,6 +107,7 @@ void TFormHlav::ShowLinkDisplay()
     LabelSpojeni->setVisible(display.LabelSpojeniVisible);
     LabelVersion->setVisible(display.LabelVersionVisible);
     ShowLabel(LabelCom, {m_link.LabelCom, TColour::ButtonFace, true});
+    ShowMonitorDisplay();
 }
 
 QObject* TFormHlav::FindControl(const std::string& name)

@@ -7,6 +7,7 @@
 #include "ui/message_table.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ public:
     TParamImage Image;
     TMessageTable MessageTable;
     TLinkMachine& Link() { return m_link; }
+    std::array<QAction*, PortMenuEntries> PortMenuItems{};
 
     void Timer1Timer();
 
@@ -102,6 +104,11 @@ private:
     void FormClose();
     void BuildControlArrays();
     void BuildPortMenu();
+    void ShowPortChoice();
+    void ShowLinkMessage(const std::string& text);
+    void ShowMonitorDisplay();
+    // What reading a missing settings file leaves: "Com Auto" from COM1.
+    void LoadSettings();
     void CentreWindow();
     // The image's normalisation plus the settings range checks.
     void NormaliseImage();
@@ -111,6 +118,7 @@ private:
 
     std::unique_ptr<ILinkPort> m_port;
     TLinkMachine m_link;
+    unsigned m_shownMonitorGeneration = 0;
     THintRouter* m_hints = nullptr;
     QActionGroup* m_languages = nullptr;
 };

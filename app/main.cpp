@@ -1,8 +1,9 @@
 #include "app/command_line.h"
+#include "app/demo_unit.h"
 #include "app/guarded_application.h"
 #include "app/hlav.h"
-#include "app/null_port.h"
 #include "app/screenshot.h"
+#include "link/serial_port.h"
 #include "ui/form_about.h"
 
 #include <cstdio>
@@ -23,7 +24,17 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        TFormHlav FormHlav(std::make_unique<TNullPort>());
+        TDemoUnit demo;
+        std::vector<std::string> ports = options.Ports;
+        if (options.Demo) {
+            const std::string device = demo.Start();
+            if (device.empty()) {
+                ShowExceptionBox(demo.Error);
+                return 1;
+            }
+            ports = {device};
+        }
+        TFormHlav FormHlav(std::make_unique<TSerialPort>(ports));
         TFormAbout FormAbout(&FormHlav);
         if (!options.ScreenshotPath.empty())
             new TScreenshot(FormHlav, QString::fromStdString(options.ScreenshotPath),

@@ -19,6 +19,8 @@ public:
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
     // Blocks until everything written has left the port.
     virtual void Drain() = 0;
+    // The device behind a 1-based port number, for the user to see; may be empty.
+    virtual std::string DeviceName(int /*portNumber*/) const { return {}; }
     // A line telling the user how to fix the last failed open, or empty.
     virtual std::string OpenFailureAdvice() const { return {}; }
 };

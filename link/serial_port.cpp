@@ -32,6 +32,11 @@ std::vector<std::string> TSerialPort::PortList() const
     return OrderPortNames(found);
 }
 
+std::string TSerialPort::DeviceName(int portNumber) const
+{
+    return PortPath(PortList(), portNumber);
+}
+
 bool TSerialPort::Open(int portNumber)
 {
     Close();

@@ -22,6 +22,7 @@ public:
     bool Write(const std::uint8_t* data, std::size_t size) override;
     void Drain() override;
     std::string OpenFailureAdvice() const override { return m_advice; }
+    std::string DeviceName(int portNumber) const override;
 
     std::vector<std::string> PortList() const;
     const std::string& DevicePath() const { return m_path; }

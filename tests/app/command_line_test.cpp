@@ -63,3 +63,15 @@ TEST(StartOptions, ScreenshotWithoutAFileIsAnError)
 }
 
 } // namespace
+
+TEST(StartOptions, PortsAreKeptInTheOrderGivenAndDemoIsAFlag)
+{
+    const TStartOptions options =
+        ParseStartOptions({"DEUTSCH", "--port", "/dev/pts/7", "--demo", "--port", "/dev/ttyUSB0"});
+    EXPECT_EQ(options.Ports, (std::vector<std::string>{"/dev/pts/7", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(options.Demo);
+    EXPECT_TRUE(options.Error.empty());
+    EXPECT_FALSE(ParseStartOptions({}).Demo);
+    EXPECT_TRUE(ParseStartOptions({}).Ports.empty()) << "no list: the machine's own ports";
+    EXPECT_EQ(ParseStartOptions({"--port"}).Error, "--port needs a device path");
+}

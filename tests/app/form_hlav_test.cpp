@@ -13,7 +13,8 @@ TEST(FormHlav, CreatesTicksAndClosesCleanly)
     EXPECT_EQ(form.Timer1->interval(), 55);
     EXPECT_TRUE(form.Timer1->isActive());
     EXPECT_EQ(form.Image[51], 12) << "defaults loaded";
-    EXPECT_EQ(form.Link().State.PortIndex, 0) << "out-of-range preset brought back by normalising";
+    EXPECT_EQ(form.Link().State.PortIndex, AutoPortEntry) << "with nothing stored: Com Auto";
+    EXPECT_EQ(form.Link().State.AutoPortIndex, 0) << "starting at COM1";
 
     form.show();
     EXPECT_TRUE(form.LabelSpojeni->isVisible()) << "visible until the first tick";

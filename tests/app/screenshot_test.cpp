@@ -16,7 +16,9 @@ int RunProgram(const QStringList& arguments, QString* errors = nullptr)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KOLVANE_PROGRAM), arguments);
+    // Name a device that cannot exist, so no test ever writes to a real serial line.
+    const QStringList noDevice{QStringLiteral("--port"), QStringLiteral("/nonexistent/kolvane-test-port")};
+    program.start(QStringLiteral(KOLVANE_PROGRAM), arguments + noDevice);
     if (!program.waitForFinished(60000)) {
         program.kill();
         program.waitForFinished();

@@ -1,9 +1,9 @@
 #include "link/link_machine.h"
 #include "link/serial_port.h"
+#include "sim_process.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -15,33 +15,6 @@
 namespace {
 
 constexpr int TickMs = 55;
-
-// Runs the simulator as a separate process on a pty reached through a fixed link path.
-class TSimProcess {
-public:
-    explicit TSimProcess(QString linkPath) : m_linkPath(std::move(linkPath)) {}
-    ~TSimProcess() { Stop(); }
-
-    bool Start()
-    {
-        m_process.start(QStringLiteral(KOLVANE_UNIT_SIM), {QStringLiteral("--link"), m_linkPath});
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        return m_process.canReadLine();
-    }
-    int Stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return m_process.exitCode();
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-        return m_process.exitCode();
-    }
-
-private:
-    QString m_linkPath;
-    QProcess m_process;
-};
 
 // Ticks at the program's own pace until the condition holds; the far end is a
 // real process, so real time has to pass between ticks.
@@ -84,8 +57,8 @@ TEST(LinkWithSimulatedUnit, PollsLosesAndRecoversTheUnitWithoutARestart)
     EXPECT_FALSE(link.Monitor.LabelVersion.Visible) << "the simulated unit runs version 72";
     EXPECT_FALSE(link.Display.LabelSpojeniVisible);
 
+    std::set<std::uint16_t> speeds;
     const auto seenSpeeds = [&] {
-        static std::set<std::uint16_t> speeds;
         speeds.insert(link.State.EngineSpeed);
         return speeds.size() >= 3;
     };
@@ -105,9 +78,3 @@ TEST(LinkWithSimulatedUnit, PollsLosesAndRecoversTheUnitWithoutARestart)
     EXPECT_GT(TickUntil(link, resumed, 200), 0) << "polling resumes through the re-open cycle";
 }
 
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

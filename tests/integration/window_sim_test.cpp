@@ -1,0 +1,30 @@
+#include "app/hlav.h"
+#include "link/serial_port.h"
+#include "sim_process.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// The window, given the simulator's device as its only port, polls it on its
+// own timer and shows the simulated engine in its labels.
+TEST(WindowWithSimulatedUnit, ShowsLiveValuesFromTheUnit)
+{
+    QTemporaryDir folder;
+    const QString linkPath = folder.filePath(QStringLiteral("unit"));
+    TSimProcess sim(linkPath);
+    ASSERT_TRUE(sim.Start());
+
+    TFormHlav form(std::make_unique<TSerialPort>(std::vector<std::string>{linkPath.toStdString()}));
+    form.show();
+    EXPECT_EQ(form.LabelCom->text(), QStringLiteral("COM= COM1"));
+
+    const auto showing = [&] { return form.LabelNapeti->text().contains(QStringLiteral(" [V]")) &&
+                                      !form.LabelNapeti->text().contains(QStringLiteral("---")); };
+    EXPECT_TRUE(RunEventLoopUntil(showing, 5000)) << form.LabelNapeti->text().toStdString();
+    EXPECT_TRUE(form.LabelRpm->text().startsWith(QStringLiteral("RPM = ")));
+    EXPECT_FALSE(form.LabelSpojeni->isVisible());
+    EXPECT_FALSE(form.LabelVersion->isVisible());
+    EXPECT_TRUE(form.close());
+}
