@@ -25,8 +25,10 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# With PORT=/dev/ttyUSB0 (or any device) it talks to real hardware; without
+# it, to the simulated unit.
 run: build
-	./$(BUILD)/app/kolvane $(ARGS)
+	./$(BUILD)/app/kolvane $(if $(PORT),--port $(PORT),--demo) $(ARGS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

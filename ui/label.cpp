@@ -20,6 +20,8 @@ void TLabel::paintEvent(QPaintEvent*)
 
 void SetCaption(QLabel* label, const QString& text)
 {
+    if (label->text() == text)
+        return; // live texts repeat often; an unchanged one needs no repaint
     label->setText(text);
     label->adjustSize();
 }
