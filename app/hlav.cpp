@@ -106,7 +106,8 @@ void TFormHlav::ShowLinkDisplay()
     ShowGauge(CGaugeProgram, display.CGaugeProgram);
     LabelSpojeni->setVisible(display.LabelSpojeniVisible);
     LabelVersion->setVisible(display.LabelVersionVisible);
-    ShowLabel(LabelCom, {m_link.LabelCom, TColour::ButtonFace, true});
+    if (LabelCom->text().toStdString() != m_link.LabelCom)
+        ShowPortName(); // the re-open cycle moved on to another port
     ShowMonitorDisplay();
 }
 

@@ -105,6 +105,7 @@ private:
     void BuildControlArrays();
     void BuildPortMenu();
     void ShowPortChoice();
+    void ShowPortName();
     void ShowLinkMessage(const std::string& text);
     void ShowMonitorDisplay();
     // What reading a missing settings file leaves: "Com Auto" from COM1.

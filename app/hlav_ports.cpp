@@ -2,6 +2,7 @@
 #include "app/hlav.h"
 
 #include "ui/hint_router.h"
+#include "ui/label.h"
 
 #include <QAction>
 #include <QLabel>
@@ -36,6 +37,12 @@ void TFormHlav::ShowPortChoice()
     for (int i = 0; i < PortMenuEntries; ++i)
         if (PortMenuItems[i])
             PortMenuItems[i]->setChecked(i == m_link.State.PortIndex);
+    ShowPortName();
+}
+
+void TFormHlav::ShowPortName()
+{
+    SetCaption(LabelCom, QString::fromStdString(m_link.LabelCom));
     const std::string device = m_port->DeviceName(m_link.SelectedPortNumber());
     THintRouter::SetHint(LabelCom, QString::fromStdString(device.empty() ? "-" : device));
 }

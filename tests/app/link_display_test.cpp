@@ -1,5 +1,6 @@
 #include "app/hlav.h"
 #include "fake_port.h"
+#include "ui/hint_router.h"
 
 #include <QAction>
 #include <QLabel>
@@ -56,6 +57,7 @@ TEST_F(WindowLink, PortMenuHasTwentyPortsAndComAutoWithOneCheckMark)
     EXPECT_EQ(Checked(), std::vector<int>{20}) << "first run: Com Auto";
     EXPECT_EQ(form.LabelCom->text(), QStringLiteral("COM= COM1"));
     EXPECT_EQ(port->OpenAttempts, std::vector<int>{1});
+    EXPECT_EQ(THintRouter::Hint(form.LabelCom), QStringLiteral("/dev/fake1"));
 }
 
 TEST_F(WindowLink, PickingAPortThatFailsComplainsMovesTheCheckAndNamesIt)
@@ -67,6 +69,8 @@ TEST_F(WindowLink, PickingAPortThatFailsComplainsMovesTheCheckAndNamesIt)
     EXPECT_EQ(form.LabelCom->text(), QStringLiteral("COM= COM12"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Com opening error!");
+
+    EXPECT_EQ(THintRouter::Hint(form.LabelCom), QStringLiteral("/dev/fake12"));
 
     form.PortMenuItems[11]->trigger(); // the checked item again: close and re-open
     EXPECT_EQ(port->OpenAttempts.back(), 12);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <deque>
 #include <set>
+#include <string>
 #include <vector>
 
 // A port for tick-level tests: records opens and writes, hands out queued bytes.
@@ -47,6 +48,10 @@ public:
         return true;
     }
     void Drain() override { ++DrainCount; }
+    std::string DeviceName(int portNumber) const override
+    {
+        return "/dev/fake" + std::to_string(portNumber);
+    }
 
     void Queue(const std::vector<std::uint8_t>& bytes)
     {

@@ -81,6 +81,22 @@ TEST_F(Tick, ComAutoWithNoPortTriesTheNextPortEveryTickThenWraps)
     EXPECT_TRUE(messages.empty()) << "Com Auto never shows the opening error";
 }
 
+TEST_F(Tick, ComAutoKeepsAPortThatOpensButStaysSilentForThirtyTicks)
+{
+    port.OpenablePorts = {1, 2, 3};
+    link.State.PortIndex = AutoPortEntry;
+    link.OpenPort();
+    Run(47);
+    EXPECT_EQ(port.OpenAttempts, std::vector<int>{1});
+    link.Tick();
+    EXPECT_EQ(port.OpenAttempts, (std::vector<int>{1, 2}));
+    Run(29);
+    EXPECT_EQ(port.OpenAttempts.size(), 2u);
+    link.Tick();
+    EXPECT_EQ(port.OpenAttempts, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(link.LabelCom, "COM= COM3");
+}
+
 TEST_F(Tick, PickedPortThatFailsShowsTheErrorOnceNotOnRetries)
 {
     port.OpenablePorts.clear();
