@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/frame.h"
+#include "link/monitor_record.h"
 #include "params/param_image.h"
 #include "sim/engine_sim.h"
 #include "sim/sim_random.h"
@@ -12,32 +13,8 @@
 
 constexpr std::uint8_t UnitProgramVersion = 72;
 
-// Monitor answer offsets (frame byte = record byte). Multi-byte values are
-// little-endian.
-namespace UnitRecordByte {
-constexpr int Speed = 1;
-constexpr int Millivolts = 3;
-constexpr int ProgrammingCount = 5;
-constexpr int TestValue1 = 7; // 8 words, up to byte 22
-constexpr int Input1 = 29;
-constexpr int Input2 = 30;
-constexpr int Advance = 31; // degrees + 100
-constexpr int MaxAdvance = 32;
-constexpr int MeasuredPolarity = 33;
-constexpr int PolarityCheck = 34;
-constexpr int StartLimiter = 35;
-constexpr int Limiter = 36;
-constexpr int Blocking = 37;
-constexpr int KillSwitch = 38;
-constexpr int ShiftLight = 39;
-constexpr int Retard = 40;
-constexpr int ClutchMaster = 41;
-constexpr int PickUp = 42;
-constexpr int BasicAdvance = 43;
-constexpr int SavingCountdown = 47;
-constexpr int DataError = 49;
-constexpr int Version = 50;
-} // namespace UnitRecordByte
+// The unit lays out its monitor answer as the program reads it.
+namespace UnitRecordByte = MonitorByte;
 
 // The saving countdown after block 1 is taken: from this value down to 0.
 constexpr int SavingSteps = 53;
