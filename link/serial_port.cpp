@@ -11,6 +11,7 @@
 namespace {
 constexpr qint64 ReceiveQueueBytes = 10000;
 constexpr int DrainTimeoutMs = 100;
+constexpr std::chrono::seconds RescanAfter{2};
 } // namespace
 
 TSerialPort::TSerialPort(std::vector<std::string> explicitPorts)
@@ -26,10 +27,15 @@ std::vector<std::string> TSerialPort::PortList() const
 {
     if (!m_explicitPorts.empty())
         return m_explicitPorts;
-    std::vector<std::string> found;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        found.push_back(info.systemLocation().toStdString());
-    return OrderPortNames(found);
+    const auto now = std::chrono::steady_clock::now();
+    if (m_scannedAt == std::chrono::steady_clock::time_point{} || now - m_scannedAt >= RescanAfter) {
+        std::vector<std::string> found;
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            found.push_back(info.systemLocation().toStdString());
+        m_scanned = OrderPortNames(found);
+        m_scannedAt = now;
+    }
+    return m_scanned;
 }
 
 std::string TSerialPort::DeviceName(int portNumber) const

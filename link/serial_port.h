@@ -3,6 +3,7 @@
 #include "link/link_port.h"
 
 #include <QSerialPort>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ private:
     void OnError(QSerialPort::SerialPortError error);
 
     std::vector<std::string> m_explicitPorts;
+    // The machine's ports, re-read at most every few seconds: "Com Auto"
+    // asks for a new port on every tick while nothing answers.
+    mutable std::vector<std::string> m_scanned;
+    mutable std::chrono::steady_clock::time_point m_scannedAt{};
     QSerialPort m_serial;
     std::string m_path;
     std::string m_advice;
