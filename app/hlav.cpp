@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "ui/hint_router.h"
-#include "ui/language.h"
+#include "texts/language.h"
 #include "ui/widget_paint.h"
 
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 #include "app/hlav_controls.h"
 #include "link/link_machine.h"
 #include "params/param_image.h"
-#include "ui/caption_table.h"
-#include "ui/message_table.h"
+#include "texts/caption_table.h"
+#include "texts/message_table.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,7 +1,7 @@
 // The window's right and lower parts: options, live display, transfer status.
 #include "app/hlav.h"
 
-#include "link/display_model.h"
+#include "texts/display_model.h"
 #include "ui/form_builder.h"
 #include "ui/label.h"
 #include "ui/radio_group.h"

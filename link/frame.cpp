@@ -10,9 +10,9 @@ std::uint8_t XorFrom0xFF(const std::uint8_t* bytes, int count)
 }
 } // namespace
 
-TBlock TLinkFrame::Data() const
+TFrameData TLinkFrame::Data() const
 {
-    TBlock data{};
+    TFrameData data{};
     for (int i = 0; i < FrameDataSize; ++i)
         data[i] = Bytes[1 + i];
     return data;
@@ -22,7 +22,7 @@ void TLinkFrame::Seal() { Bytes[FrameSize - 1] = XorFrom0xFF(Bytes.data(), Frame
 
 bool TLinkFrame::Intact() const { return XorFrom0xFF(Bytes.data(), FrameSize) == 0; }
 
-TLinkFrame MakeFrame(std::uint8_t code, const TBlock& data)
+TLinkFrame MakeFrame(std::uint8_t code, const TFrameData& data)
 {
     TLinkFrame frame;
     frame.Bytes[0] = code;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "params/param_image.h"
-
 #include <array>
 #include <cstdint>
 
@@ -17,16 +15,20 @@ constexpr std::uint8_t AnswerBit = 0x80;
 constexpr std::uint8_t BlockMask = 0x3F;
 } // namespace FrameCode
 
+// The 50 data bytes of a frame: one block of the parameter image, or the
+// live data of a monitor answer.
+using TFrameData = std::array<std::uint8_t, FrameDataSize>;
+
 // One frame on the serial link, both ways: code, 50 data bytes, check byte.
 struct TLinkFrame {
     std::array<std::uint8_t, FrameSize> Bytes{};
 
     std::uint8_t Code() const { return Bytes[0]; }
-    TBlock Data() const;
+    TFrameData Data() const;
     // Sets byte 51 so that 0xFF XOR all 52 bytes is 0.
     void Seal();
     bool Intact() const;
 };
 
 // A sealed frame with the given code and data.
-TLinkFrame MakeFrame(std::uint8_t code, const TBlock& data);
+TLinkFrame MakeFrame(std::uint8_t code, const TFrameData& data);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "link/display_model.h"
+#include "link/link_display.h"
 #include "link/frame.h"
 #include "link/link_port.h"
 #include "link/link_state.h"
 #include "link/monitor_display.h"
 #include "link/monitor_record.h"
 #include "params/param_image.h"
-#include "ui/message_table.h"
+#include "texts/message_table.h"
 
 #include <array>
 #include <functional>

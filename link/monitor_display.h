@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/display_model.h"
+#include "texts/display_model.h"
 #include "link/monitor_record.h"
 #include "params/param_image.h"
-#include "ui/message_table.h"
+#include "texts/message_table.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/caption_table.h"
+#include "texts/caption_table.h"
 
 class QObject;
 

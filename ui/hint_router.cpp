@@ -1,6 +1,6 @@
 #include "ui/hint_router.h"
 
-#include "ui/hint_text.h"
+#include "texts/hint_text.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/up_down.h"
 
-#include "ui/number_text.h"
+#include "texts/number_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

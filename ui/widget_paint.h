@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/display_model.h"
+#include "texts/display_model.h"
 
 #include <QColor>
 

@@ -1,9 +1,9 @@
 #include "app/hlav.h"
 #include "app/null_port.h"
 #include "ui/control_text.h"
-#include "ui/form_texts.h"
+#include "texts/form_texts.h"
 #include "ui/hint_router.h"
-#include "ui/language.h"
+#include "texts/language.h"
 #include "ui/radio_group.h"
 
 #include <QAbstractButton>

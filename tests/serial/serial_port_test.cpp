@@ -78,13 +78,13 @@ TEST(SerialPort, TalksBothWaysOverAPseudoTerminal)
     ASSERT_TRUE(port.Open(1)) << pty.SlavePath;
     EXPECT_EQ(port.DevicePath(), pty.SlavePath);
 
-    const TLinkFrame request = MakeFrame(FrameCode::Monitor, TBlock{});
+    const TLinkFrame request = MakeFrame(FrameCode::Monitor, TFrameData{});
     ASSERT_TRUE(port.Write(request.Bytes.data(), FrameSize));
     port.Drain();
     const auto sent = pty.ReadMaster(FrameSize);
     EXPECT_EQ(sent, std::vector<std::uint8_t>(request.Bytes.begin(), request.Bytes.end()));
 
-    const TLinkFrame answer = MakeFrame(FrameCode::MonitorAnswer, TBlock{});
+    const TLinkFrame answer = MakeFrame(FrameCode::MonitorAnswer, TFrameData{});
     ASSERT_EQ(::write(pty.Master, answer.Bytes.data(), FrameSize), FrameSize);
     ASSERT_GE(WaitForBytes(port, FrameSize), static_cast<std::size_t>(FrameSize));
     std::uint8_t buffer[FrameSize];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/message_table.h"
+#include "texts/message_table.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "link/display_model.h"
+#include "texts/display_model.h"
 
 void TGaugeModel::SetProgress(int value)
 {

@@ -1,4 +1,4 @@
-#include "ui/hint_text.h"
+#include "texts/hint_text.h"
 
 THintParts SplitHint(const std::string& hint)
 {

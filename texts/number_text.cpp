@@ -1,4 +1,4 @@
-#include "ui/number_text.h"
+#include "texts/number_text.h"
 
 #include <climits>
 

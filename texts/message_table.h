@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/lang_text.h"
+#include "texts/lang_text.h"
 
 #include <array>
 #include <cstdint>

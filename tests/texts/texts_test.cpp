@@ -1,5 +1,5 @@
-#include "ui/caption_table.h"
-#include "ui/message_table.h"
+#include "texts/caption_table.h"
+#include "texts/message_table.h"
 
 #include <gtest/gtest.h>
 

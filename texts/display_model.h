@@ -2,7 +2,8 @@
 
 #include <string>
 
-// Colours the core decides and the window paints.
+// What the core decides a label or a gauge shows; the window copies it onto
+// its widgets. Colours are named, the window maps them to its palette.
 enum class TColour { ButtonFace, Red, Yellow, Aqua, Fuchsia, Lime, White };
 
 struct TLabelModel {
@@ -20,12 +21,4 @@ struct TGaugeModel {
 
     void SetProgress(int value);
     int Percent() const { return Progress * 100 / MaxValue; }
-};
-
-// What the tick shows; the window copies it onto its widgets after each tick.
-struct TLinkDisplay {
-    TLabelModel LabelHlaseni;
-    TGaugeModel CGaugeProgram;
-    bool LabelSpojeniVisible = true;
-    bool LabelVersionVisible = false;
 };

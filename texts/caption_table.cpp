@@ -1,4 +1,4 @@
-#include "ui/caption_table.h"
+#include "texts/caption_table.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "ui/form_texts.h"
+#include "texts/form_texts.h"
 
 const std::vector<TControlText>& FormTexts()
 {

@@ -1,3 +1,3 @@
-#include "ui/language.h"
+#include "texts/language.h"
 
 std::uint8_t LanguageIndex = 0;
