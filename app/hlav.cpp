@@ -1,6 +1,7 @@
 #include "app/hlav.h"
 
 #include "app/command_line.h"
+#include "files/settings_ranges.h"
 #include "ui/hint_router.h"
 #include "texts/language.h"
 #include "ui/widget_paint.h"
@@ -90,7 +91,7 @@ void TFormHlav::CentreWindow()
 void TFormHlav::NormaliseImage()
 {
     Image.Normalise();
-    ClampSettingsRanges(m_link.State, LanguageIndex);
+    ClampSettingsRanges(m_link.State.PortIndex, m_link.State.AutoPortIndex, LanguageIndex);
 }
 
 void TFormHlav::Timer1Timer()

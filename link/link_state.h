@@ -33,6 +33,3 @@ struct TLinkState {
 constexpr std::uint8_t PortMenuEntries = 21;
 constexpr std::uint8_t AutoPortEntry = 20;
 constexpr std::uint8_t AutoPortCount = 21;
-
-// Brings the settings-held numbers back into range; part of the program's normalisation.
-void ClampSettingsRanges(TLinkState& link, std::uint8_t& languageIndex);

@@ -214,23 +214,3 @@ TEST_F(Tick, ReadModeClearsProgrammedOkEveryTick)
     link.Tick();
     EXPECT_FALSE(link.State.ProgrammedOk);
 }
-
-TEST(SettingsRanges, OutOfRangeValuesReturnToZero)
-{
-    TLinkState state;
-    std::uint8_t language = 7;
-    state.PortIndex = 21;
-    state.AutoPortIndex = 20;
-    ClampSettingsRanges(state, language);
-    EXPECT_EQ(language, 0);
-    EXPECT_EQ(state.PortIndex, 0);
-    EXPECT_EQ(state.AutoPortIndex, 0);
-
-    language = 3;
-    state.PortIndex = 20;
-    state.AutoPortIndex = 19;
-    ClampSettingsRanges(state, language);
-    EXPECT_EQ(language, 3);
-    EXPECT_EQ(state.PortIndex, 20);
-    EXPECT_EQ(state.AutoPortIndex, 19);
-}
