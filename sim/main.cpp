@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -244,6 +245,17 @@ int main(int argc, char** argv)
         Complain("sigaction");
         return 1;
     }
+
+    // A parent that is killed outright (demo mode) cannot stop us; have the
+    // kernel send SIGTERM so the normal path still removes the link.
+    const pid_t parent = getppid();
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0) {
+        Complain("prctl");
+        return 1;
+    }
+    // The parent may have died before the call above took effect.
+    if (getppid() != parent)
+        return 0;
 
     TPty pty;
     if (!OpenPty(pty)) {

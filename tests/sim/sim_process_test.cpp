@@ -1,15 +1,19 @@
 // Runs the real simulator on a pseudo-terminal and talks to it like the
-// program would. poll() with generous timeouts is the wait for I/O here.
+// program would. poll() with generous timeouts is the wait for I/O here,
+// a bounded loop on process state the wait for an orphan to end.
 
 #include "link/frame.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -151,6 +155,33 @@ std::string TempDir()
     return mkdtemp(pattern.data()) ? pattern : std::string();
 }
 
+// True once `pid` has ended: no such process, or a zombie left for whoever
+// reaps orphans (possibly us, if we happen to be a subreaper).
+bool Gone(pid_t pid)
+{
+    if (waitpid(pid, nullptr, WNOHANG) == pid)
+        return true;
+    if (kill(pid, 0) != 0 && errno == ESRCH)
+        return true;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return true;
+    const std::size_t afterName = line.rfind(')');
+    return afterName != std::string::npos && line.compare(afterName, 3, ") Z") == 0;
+}
+
+bool GoneWithin(pid_t pid, int ms)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!Gone(pid)) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 } // namespace
 
 TEST(SimulatorProgram, AnswersAMonitorRequestOnItsPtyAndCleansUpOnSigterm)
@@ -204,4 +235,43 @@ TEST(SimulatorProgram, HelpAndBadOptions)
         EXPECT_TRUE(wrong.ReadAll().empty()) << "no pty path on a usage error";
         EXPECT_EQ(wrong.Wait(), 2);
     }
+}
+
+TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
+{
+    const std::string dir = TempDir();
+    ASSERT_FALSE(dir.empty());
+    const std::string link = dir + "/ttyUNIT";
+
+    // A shell stands in for the program: it starts the simulator, says its
+    // pid and waits. Both lines share the pipe, in either order.
+    TChild parent(
+        {"/bin/sh", "-c", "\"$0\" --link \"$1\" & echo $!; wait", KOLVANE_UNIT_SIM, link});
+    ASSERT_TRUE(parent.Started());
+    pid_t simPid = -1;
+    std::string ptyPath;
+    for (int i = 0; i < 2; ++i) {
+        const std::string line = parent.ReadLine();
+        if (!line.empty() && line[0] == '/')
+            ptyPath = line;
+        else if (!line.empty())
+            simPid = static_cast<pid_t>(std::atol(line.c_str()));
+    }
+    ASSERT_GT(simPid, 0) << "no simulator pid";
+    // The path comes once the simulator is serving, so the parent dies late.
+    if (ptyPath.empty())
+        kill(simPid, SIGKILL);
+    ASSERT_FALSE(ptyPath.empty()) << "no pty path printed";
+
+    EXPECT_EQ(parent.Stop(SIGKILL), -1);
+    const bool gone = GoneWithin(simPid, GenerousMs);
+    if (!gone) {
+        kill(simPid, SIGKILL);
+        waitpid(simPid, nullptr, WNOHANG);
+    }
+    EXPECT_TRUE(gone) << "simulator outlived its parent";
+    struct stat info{};
+    EXPECT_NE(lstat(link.c_str(), &info), 0) << "link left behind";
+    unlink(link.c_str());
+    rmdir(dir.c_str());
 }
