@@ -7,11 +7,10 @@
 // The start-up switches read from the command line. Arguments exclude the
 // program's own name.
 
-// The first argument, when it is exactly "ENGLISH", "DEUTSCH", "FRANCE" or
+// The first word, when it is exactly "ENGLISH", "DEUTSCH", "FRANCE" or
 // "CESKY", picks the language 0..3; anything else leaves it as it was.
-void ApplyCommandLine(const std::vector<std::string>& arguments, std::uint8_t& languageIndex);
+void ApplyCommandLine(const std::vector<std::string>& words, std::uint8_t& languageIndex);
 
-// Options for running without a user, each starting with "--".
 struct TStartOptions {
     // Save an image of the window here after a few ticks, then end.
     std::string ScreenshotPath;
@@ -19,8 +18,15 @@ struct TStartOptions {
     std::vector<std::string> Ports;
     // Start a simulated unit and use it as the only port.
     bool Demo = false;
-    // Set when an option lacks its value; the program says so and ends.
+    bool Help = false;
+    bool Version = false;
+    // The arguments that are not options, in order: the language word.
+    std::vector<std::string> Words;
+    // An unknown option or one without its value; the program says so and ends.
     std::string Error;
 };
 
 TStartOptions ParseStartOptions(const std::vector<std::string>& arguments);
+
+// What --help prints.
+std::string UsageText();

@@ -1,16 +1,21 @@
+// The window's life: construction, start-up, the settings it starts from and
+// the close.
 #include "app/hlav.h"
 
 #include "app/command_line.h"
+#include "app/hlav_layout.h"
+#include "app/window_place.h"
 #include "files/settings_ranges.h"
-#include "ui/hint_router.h"
 #include "texts/language.h"
-#include "ui/widget_paint.h"
+#include "ui/hint_router.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QProgressBar>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -18,17 +23,33 @@ namespace {
 constexpr int TickMs = 55;
 } // namespace
 
+static_assert(PortIndexLimit == PortMenuEntries, "every port menu entry is a valid setting");
+
 TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
-    : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port, Image)
+    : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port, m_image)
 {
-    BuildControls();
+    BuildHlavControls(*this, m_ui);
+    m_hints = new THintRouter(this, m_ui.StatusBar1);
+    for (QAction* entry : m_ui.MainMenu1->actions()) {
+        m_hints->Watch(entry);
+        for (QAction* item : entry->menu()->actions())
+            m_hints->Watch(item);
+    }
+    ApplyFormTexts();
+    SetHlavTabOrder(m_ui);
+    MarkTooltips(m_ui);
+    SizeHlavWindow(*this);
+    ConnectHandlers();
     // Chart geometry and settings file join here with their parts.
-    Image.ResetPushMemory();
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TickMs);
-    connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
-    Timer1->start();
+    m_image.ResetPushMemory();
+    m_ui.Timer1 = new QTimer(this);
+    m_ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_ui.Timer1->setInterval(TickMs);
+    // A coarse timer may fire up to 5 % early, and every count of ticks
+    // (polling, re-sends, the silence watch) would run short by as much.
+    m_ui.Timer1->setTimerType(Qt::PreciseTimer);
+    connect(m_ui.Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    m_ui.Timer1->start();
     FormCreate();
 }
 
@@ -39,42 +60,41 @@ void TFormHlav::FormCreate()
     BuildControlArrays();
     BuildPortMenu();
     m_hints->Install();
-    m_link.State.PortIndex = PortMenuEntries; // settings fall back to "Com Auto"
-    Image[ImageByte::Variant] = 0;
-    Image.SetDefaults();
+    std::uint8_t portIndex = PortMenuEntries; // settings fall back to "Com Auto"
+    std::uint8_t autoPortIndex = 0;
+    m_image[ImageByte::Variant] = 0;
+    m_image.SetDefaults();
     CentreWindow();
-    LoadSettings();
-    ApplyCommandLine(ProgramArguments(), LanguageIndex);
+    LoadSettings(portIndex, autoPortIndex);
+    ApplyCommandLine(ParseStartOptions(ProgramArguments()).Words, LanguageIndex);
+    m_link.SetPorts(portIndex, autoPortIndex);
     NormaliseImage();
     FillMessageTable();
-    m_link.ShowMessage = [this](const std::string& text) { ShowLinkMessage(text); };
     m_link.OpenPort();
     ShowPortChoice();
-    m_link.Display.LabelHlaseni.Visible = false;
-    m_link.Display.CGaugeProgram.Visible = false;
-    m_link.Display.LabelVersionVisible = false;
-    LabelEeDataErr->hide();
+    m_ui.LabelEeDataErr->hide();
     for (const auto slot : HlavSlots::TestLabels)
-        (this->*slot)->setVisible(m_link.State.TestMode);
+        (m_ui.*slot)->setVisible(m_link.State().TestMode);
     ShowLinkDisplay();
+    ReactToLinkEvents();
 }
 
-void TFormHlav::LoadSettings()
+void TFormHlav::LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortIndex)
 {
     // Each stored port is its index plus one, read with the current value
     // as the default; with nothing stored that turns the preset 21 into
     // "Com Auto" and the automatic port into 255, which normalising makes COM1.
-    m_link.State.PortIndex = static_cast<std::uint8_t>(m_link.State.PortIndex - 1);
-    m_link.State.AutoPortIndex = static_cast<std::uint8_t>(m_link.State.AutoPortIndex - 1);
+    portIndex = static_cast<std::uint8_t>(portIndex - 1);
+    autoPortIndex = static_cast<std::uint8_t>(autoPortIndex - 1);
 }
 
 void TFormHlav::BuildControlArrays()
 {
     for (int i = 0; i < CurvePoints; ++i) {
-        RpmEdits[i] = this->*HlavSlots::RpmEdits[i];
-        AdvanceEdits[i] = this->*HlavSlots::AdvanceEdits[i];
-        RpmSpinners[i] = this->*HlavSlots::RpmSpinners[i];
-        AdvanceSpinners[i] = this->*HlavSlots::AdvanceSpinners[i];
+        m_ui.RpmEdits[i] = m_ui.*HlavSlots::RpmEdits[i];
+        m_ui.AdvanceEdits[i] = m_ui.*HlavSlots::AdvanceEdits[i];
+        m_ui.RpmSpinners[i] = m_ui.*HlavSlots::RpmSpinners[i];
+        m_ui.AdvanceSpinners[i] = m_ui.*HlavSlots::AdvanceSpinners[i];
     }
 }
 
@@ -83,41 +103,18 @@ void TFormHlav::CentreWindow()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
     const QSize outer = frameGeometry().size();
-    move((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+    move(KeepTitleBarOnScreen(CentredTopLeft(outer, screen->geometry()),
+                              screen->availableGeometry()));
 }
 
 void TFormHlav::NormaliseImage()
 {
-    Image.Normalise();
-    ClampSettingsRanges(m_link.State.PortIndex, m_link.State.AutoPortIndex, LanguageIndex);
-}
-
-void TFormHlav::Timer1Timer()
-{
-    m_link.Tick();
-    ShowLinkDisplay();
-}
-
-void TFormHlav::ShowLinkDisplay()
-{
-    const TLinkDisplay& display = m_link.Display;
-    ShowLabel(LabelHlaseni, display.LabelHlaseni);
-    ShowGauge(CGaugeProgram, display.CGaugeProgram);
-    LabelSpojeni->setVisible(display.LabelSpojeniVisible);
-    LabelVersion->setVisible(display.LabelVersionVisible);
-    if (LabelCom->text().toStdString() != m_link.LabelCom)
-        ShowPortName(); // the re-open cycle moved on to another port
-    ShowMonitorDisplay();
-}
-
-QObject* TFormHlav::FindControl(const std::string& name)
-{
-    const QString wanted = QString::fromStdString(name);
-    if (wanted == objectName())
-        return this;
-    return findChild<QObject*>(wanted);
+    m_image.Normalise();
+    std::uint8_t portIndex = m_link.State().PortIndex;
+    std::uint8_t autoPortIndex = m_link.State().AutoPortIndex;
+    ClampSettingsRanges(portIndex, autoPortIndex, LanguageIndex);
+    m_link.SetPorts(portIndex, autoPortIndex);
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event)
@@ -131,6 +128,8 @@ void TFormHlav::FormClose()
     m_link.ClosePort();
     NormaliseImage();
 }
+
+void TFormHlav::MenuExitClick() { close(); }
 
 std::vector<std::string> ProgramArguments()
 {

@@ -7,7 +7,6 @@
 #include "texts/message_table.h"
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,59 +15,24 @@ class THintRouter;
 class QActionGroup;
 
 // The main window. It owns the state of the run and wires events to the
-// core; the rules live in params/, link/ and the text tables. Its controls
-// are the public members of THlavControls, named as the window names them.
-//
-// The event handlers are virtual only so that tests can see which handler an
-// event reaches; nothing in the program overrides them.
-class TFormHlav : public QMainWindow, public THlavControls {
+// core; the rules live in params/, link/, files/ and texts/. Its controls
+// are a member, built by the layout code and named as the window names them.
+// Handlers gather input, call the core and show the result; they are split
+// over files by concern (hlav_link, hlav_edit, hlav_files, hlav_chart,
+// hlav_texts).
+class TFormHlav : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent = nullptr);
     ~TFormHlav() override;
 
-    TParamImage Image;
-    TMessageTable MessageTable;
-    TLinkMachine& Link() { return m_link; }
-    std::array<QAction*, PortMenuEntries> PortMenuItems{};
+    // Read-only views of the core, for whoever drives the window from outside.
+    const TParamImage& Image() const { return m_image; }
+    const TLinkMachine& Link() const { return m_link; }
 
-    void Timer1Timer();
-
-    // Texts of the current language (LanguageIndex).
-    void FillMessageTable();
-    void FillCaptionTable();
-    // The control of that name, the window itself included; null when none.
-    QObject* FindControl(const std::string& name);
-
-    virtual void FormKeyPress(QObject* sender, char& key);
-    virtual void EditExit(QObject* sender);
-    virtual void UpDownClick(QObject* sender);
-    virtual void CheckBoxProgHnedMouseUp(QObject* sender);
-    virtual void RadioGroupPolaritaClick();
-    virtual void RadioGroupInput2Click();
-    virtual void BitBtnAdvMinusClick();
-    virtual void BitBtnAdvPlusClick();
-    virtual void SpeedButtonZpetClick();
-    virtual void SpeedButtonZnovuClick();
-    virtual void MenuNewClick();
-    virtual void MenuOpenClick();
-    virtual void MenuSaveClick();
-    virtual void SpeedButtonPrintClick();
-    virtual void MenuReadClick();
-    virtual void MenuVerifyClick();
-    virtual void MenuProgramClick();
-    virtual void MenuCom1Click(QObject* sender);
-    virtual void MenuEnglishClick();
-    virtual void MenuGermanClick();
-    virtual void MenuFrenchClick();
-    virtual void MenuCzechClick();
-    virtual void MenuContensClick();
-    virtual void MenuAboutClick();
-    virtual void MenuExitClick();
-    virtual void GrafAdvMouseDown(Qt::MouseButton button, int x, int y);
-    virtual void GrafAdvMouseMove(int x, int y);
-    virtual void GrafAdvMouseUp(Qt::MouseButton button, int x, int y);
-    virtual void GrafAdvMouseLeave();
+signals:
+    // A tick has run and its results are on the widgets.
+    void Ticked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,46 +41,77 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Construction, by region (hlav_layout*.cpp, hlav_menu.cpp).
-    void BuildControls();
-    void BuildToolBar(QWidget* client);
-    void BuildCurveEditor(QWidget* client);
-    void BuildCurveRows();
-    void BuildOptions(QWidget* client);
-    void BuildLiveDisplay(QWidget* client);
-    void BuildStatusLabels(QWidget* client);
-    void BuildHiddenControls(QWidget* client);
-    void BuildHiddenGroups(QWidget* client);
-    void BuildMenu();
-    void BuildFileMenu();
-    void BuildToolsMenus();
-    void BuildLanguageMenu();
-    void BuildDialogs();
-    void ApplyFormTexts();
-    void SetTabOrder();
+    // Life cycle (hlav.cpp).
+    void FormCreate();
+    void FormClose();
+    void BuildControlArrays();
+    void CentreWindow();
+    void LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortIndex);
+    // The image's normalisation plus the settings range checks.
+    void NormaliseImage();
+    void MenuExitClick();
+
+    // Events to handlers (hlav_events.cpp).
     void ConnectHandlers();
     void ConnectEditor();
     void GrafAdvEvent(QEvent* event);
     bool IsMenuShortcut(const QKeyEvent& event) const;
-    void MarkTooltips();
 
-    void FormCreate();
-    void FormClose();
-    void BuildControlArrays();
+    // The link (hlav_link.cpp).
+    void Timer1Timer();
     void BuildPortMenu();
+    void MenuCom1Click(QObject* sender);
     void ShowPortChoice();
     void ShowPortName();
-    void ShowLinkMessage(const std::string& text);
-    void ShowMonitorDisplay();
-    // What reading a missing settings file leaves: "Com Auto" from COM1.
-    void LoadSettings();
-    void CentreWindow();
-    // The image's normalisation plus the settings range checks.
-    void NormaliseImage();
     void ShowLinkDisplay();
+    void ShowMonitorDisplay();
+    void ReactToLinkEvents();
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+
+    // Editing (hlav_edit.cpp).
+    void FormKeyPress(QObject* sender, char& key);
+    void EditExit(QObject* sender);
+    void UpDownClick(QObject* sender);
+    void CheckBoxProgHnedMouseUp(QObject* sender);
+    void RadioGroupPolaritaClick();
+    void RadioGroupInput2Click();
+    void BitBtnAdvMinusClick();
+    void BitBtnAdvPlusClick();
+    void SpeedButtonZpetClick();
+    void SpeedButtonZnovuClick();
+
+    // Files, printing and help (hlav_files.cpp).
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void SpeedButtonPrintClick();
+    void MenuContensClick();
+    void MenuAboutClick();
+
+    // The chart (hlav_chart.cpp).
+    void GrafAdvMouseDown(Qt::MouseButton button, int x, int y);
+    void GrafAdvMouseMove(int x, int y);
+    void GrafAdvMouseUp(Qt::MouseButton button, int x, int y);
+    void GrafAdvMouseLeave();
+
+    // Texts of the current language (hlav_texts.cpp).
+    void ApplyFormTexts();
+    void FillMessageTable();
+    void FillCaptionTable();
     void ApplyTexts(const std::vector<TControlText>& texts);
     void SetLanguage(std::uint8_t language);
+    void MenuEnglishClick();
+    void MenuGermanClick();
+    void MenuFrenchClick();
+    void MenuCzechClick();
+    // The control of that name, the window itself included; null when none.
+    QObject* FindControl(const std::string& name);
 
+    THlavControls m_ui;
+    TParamImage m_image;
+    TMessageTable m_messages;
     std::unique_ptr<ILinkPort> m_port;
     TLinkMachine m_link;
     unsigned m_shownMonitorGeneration = 0;

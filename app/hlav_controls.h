@@ -5,6 +5,7 @@
 #include <array>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -159,6 +160,8 @@ struct THlavControls {
             *MenuSave = nullptr, *N2 = nullptr, *MenuPrint = nullptr, *N4 = nullptr,
             *MenuExit = nullptr;
     QMenu* MenuCom = nullptr;
+    // Com 1 .. Com 20 and "Com Auto", added when the window is created.
+    std::array<QAction*, 21> PortMenuItems{};
     QMenu* MenuDevice = nullptr;
     QAction *MenuRead = nullptr, *MenuVerify = nullptr, *MenuProgram = nullptr;
     QMenu* MenuTools = nullptr;
@@ -167,6 +170,7 @@ struct THlavControls {
     QMenu* MenuLanguage = nullptr;
     QAction *MenuEnglish = nullptr, *MenuGerman = nullptr, *MenuFrench = nullptr,
             *MenuCzech = nullptr;
+    QActionGroup* Languages = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction *MenuContens = nullptr, *MenuAbout = nullptr;
 

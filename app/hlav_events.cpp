@@ -23,59 +23,54 @@ const char* const ExitProperty = "runsEditExit";
 
 void TFormHlav::ConnectHandlers()
 {
-    const auto bindButton = [this](QAbstractButton* button, THandler handler) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
-    };
     const auto bindItem = [this](QAction* item, THandler handler) {
         connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
-    bindButton(SpeedButton6, &TFormHlav::MenuNewClick);
-    bindButton(SpeedButton5, &TFormHlav::MenuOpenClick);
-    bindButton(SpeedButton7, &TFormHlav::MenuSaveClick);
-    bindButton(SpeedButtonPrint, &TFormHlav::SpeedButtonPrintClick);
-    bindButton(SpeedButtonZpet, &TFormHlav::SpeedButtonZpetClick);
-    bindButton(SpeedButtonZnovu, &TFormHlav::SpeedButtonZnovuClick);
-    bindButton(ButtonRead, &TFormHlav::MenuReadClick);
-    bindButton(ButtonVerify, &TFormHlav::MenuVerifyClick);
-    bindButton(ButtonProgram, &TFormHlav::MenuProgramClick);
-    bindButton(BitBtnAdvMinus, &TFormHlav::BitBtnAdvMinusClick);
-    bindButton(BitBtnAdvPlus, &TFormHlav::BitBtnAdvPlusClick);
-
-    bindItem(MenuNew, &TFormHlav::MenuNewClick);
-    bindItem(MenuOpen, &TFormHlav::MenuOpenClick);
-    bindItem(MenuSave, &TFormHlav::MenuSaveClick);
-    bindItem(MenuPrint, &TFormHlav::SpeedButtonPrintClick);
-    bindItem(MenuExit, &TFormHlav::MenuExitClick);
-    bindItem(MenuRead, &TFormHlav::MenuReadClick);
-    bindItem(MenuVerify, &TFormHlav::MenuVerifyClick);
-    bindItem(MenuProgram, &TFormHlav::MenuProgramClick);
-    bindItem(MenuAdvanceMinus, &TFormHlav::BitBtnAdvMinusClick);
-    bindItem(MenuAdvancePlus, &TFormHlav::BitBtnAdvPlusClick);
-    bindItem(MenuZpet, &TFormHlav::SpeedButtonZpetClick);
-    bindItem(MenuZnovu, &TFormHlav::SpeedButtonZnovuClick);
-    bindItem(MenuEnglish, &TFormHlav::MenuEnglishClick);
-    bindItem(MenuGerman, &TFormHlav::MenuGermanClick);
-    bindItem(MenuFrench, &TFormHlav::MenuFrenchClick);
-    bindItem(MenuCzech, &TFormHlav::MenuCzechClick);
-    bindItem(MenuContens, &TFormHlav::MenuContensClick);
-    bindItem(MenuAbout, &TFormHlav::MenuAboutClick);
+    bindItem(m_ui.MenuNew, &TFormHlav::MenuNewClick);
+    bindItem(m_ui.MenuOpen, &TFormHlav::MenuOpenClick);
+    bindItem(m_ui.MenuSave, &TFormHlav::MenuSaveClick);
+    bindItem(m_ui.MenuPrint, &TFormHlav::SpeedButtonPrintClick);
+    bindItem(m_ui.MenuExit, &TFormHlav::MenuExitClick);
+    bindItem(m_ui.MenuRead, &TFormHlav::MenuReadClick);
+    bindItem(m_ui.MenuVerify, &TFormHlav::MenuVerifyClick);
+    bindItem(m_ui.MenuProgram, &TFormHlav::MenuProgramClick);
+    bindItem(m_ui.MenuAdvanceMinus, &TFormHlav::BitBtnAdvMinusClick);
+    bindItem(m_ui.MenuAdvancePlus, &TFormHlav::BitBtnAdvPlusClick);
+    bindItem(m_ui.MenuZpet, &TFormHlav::SpeedButtonZpetClick);
+    bindItem(m_ui.MenuZnovu, &TFormHlav::SpeedButtonZnovuClick);
+    bindItem(m_ui.MenuEnglish, &TFormHlav::MenuEnglishClick);
+    bindItem(m_ui.MenuGerman, &TFormHlav::MenuGermanClick);
+    bindItem(m_ui.MenuFrench, &TFormHlav::MenuFrenchClick);
+    bindItem(m_ui.MenuCzech, &TFormHlav::MenuCzechClick);
+    bindItem(m_ui.MenuContens, &TFormHlav::MenuContensClick);
+    bindItem(m_ui.MenuAbout, &TFormHlav::MenuAboutClick);
+    // A tool-bar button runs its menu item, so both always do the same.
+    const std::pair<QAbstractButton*, QAction*> buttons[] = {
+        {m_ui.SpeedButton6, m_ui.MenuNew},          {m_ui.SpeedButton5, m_ui.MenuOpen},
+        {m_ui.SpeedButton7, m_ui.MenuSave},         {m_ui.SpeedButtonPrint, m_ui.MenuPrint},
+        {m_ui.SpeedButtonZpet, m_ui.MenuZpet},      {m_ui.SpeedButtonZnovu, m_ui.MenuZnovu},
+        {m_ui.ButtonRead, m_ui.MenuRead},           {m_ui.ButtonVerify, m_ui.MenuVerify},
+        {m_ui.ButtonProgram, m_ui.MenuProgram},     {m_ui.BitBtnAdvMinus, m_ui.MenuAdvanceMinus},
+        {m_ui.BitBtnAdvPlus, m_ui.MenuAdvancePlus}};
+    for (const auto& [button, item] : buttons)
+        connect(button, &QAbstractButton::clicked, item, &QAction::trigger);
     ConnectEditor();
 }
 
 void TFormHlav::ConnectEditor()
 {
-    connect(RadioGroupPolarita, &TRadioGroup::Clicked, this, [this] { RadioGroupPolaritaClick(); });
-    connect(RadioGroupInput2, &TRadioGroup::Clicked, this, [this] { RadioGroupInput2Click(); });
+    connect(m_ui.RadioGroupPolarita, &TRadioGroup::Clicked, this, [this] { RadioGroupPolaritaClick(); });
+    connect(m_ui.RadioGroupInput2, &TRadioGroup::Clicked, this, [this] { RadioGroupInput2Click(); });
 
     std::vector<std::pair<QLineEdit*, TUpDown*>> exitPairs{
-        {EditPocetBodu, UpDownPocetBodu},  {EditBaseAdv, UpDownBaseAdv},
-        {EditOmez1, UpDownOmez1},          {EditOmez2, UpDownOmez2},
-        {EditRetard, UpDownRetard},        {EditRpmPulsu, UpDownRpmPulsu},
-        {EditRpmKorekce, UpDownRpmKorekce}};
+        {m_ui.EditPocetBodu, m_ui.UpDownPocetBodu},  {m_ui.EditBaseAdv, m_ui.UpDownBaseAdv},
+        {m_ui.EditOmez1, m_ui.UpDownOmez1},          {m_ui.EditOmez2, m_ui.UpDownOmez2},
+        {m_ui.EditRetard, m_ui.UpDownRetard},        {m_ui.EditRpmPulsu, m_ui.UpDownRpmPulsu},
+        {m_ui.EditRpmKorekce, m_ui.UpDownRpmKorekce}};
     for (int i = 0; i < CurvePoints; ++i) {
-        exitPairs.emplace_back(this->*HlavSlots::RpmEdits[i], this->*HlavSlots::RpmSpinners[i]);
-        exitPairs.emplace_back(this->*HlavSlots::AdvanceEdits[i],
-                               this->*HlavSlots::AdvanceSpinners[i]);
+        exitPairs.emplace_back(m_ui.*HlavSlots::RpmEdits[i], m_ui.*HlavSlots::RpmSpinners[i]);
+        exitPairs.emplace_back(m_ui.*HlavSlots::AdvanceEdits[i],
+                               m_ui.*HlavSlots::AdvanceSpinners[i]);
     }
     for (const auto& [edit, spinner] : exitPairs) {
         edit->setProperty(ExitProperty, true);
@@ -83,36 +78,17 @@ void TFormHlav::ConnectEditor()
         connect(spinner, &TUpDown::Clicked, this,
                 [this, spinner = spinner] { UpDownClick(spinner); });
     }
-    for (QLineEdit* edit : {EditClutch1, EditClutch2, EditLedRazeni})
+    for (QLineEdit* edit : {m_ui.EditClutch1, m_ui.EditClutch2, m_ui.EditLedRazeni})
         edit->installEventFilter(this);
-    for (QCheckBox* box : {CheckBoxZakazCteni, CheckBoxProgHned, CheckBoxRevOutLedRazeni})
+    for (QCheckBox* box : {m_ui.CheckBoxZakazCteni, m_ui.CheckBoxProgHned, m_ui.CheckBoxRevOutLedRazeni})
         box->installEventFilter(this);
-    GrafAdv->installEventFilter(this);
-}
-
-// Edits point by point, then the point count, the base advance and the limiter;
-// the tool bar has no tab stops; the polarity group comes last.
-void TFormHlav::SetTabOrder()
-{
-    std::vector<QWidget*> order;
-    for (int i = 0; i < CurvePoints; ++i) {
-        order.push_back(this->*HlavSlots::RpmEdits[i]);
-        order.push_back(this->*HlavSlots::AdvanceEdits[i]);
-    }
-    order.insert(order.end(), {EditPocetBodu, EditBaseAdv, EditOmez2, EditOmez1, EditRetard,
-                               EditClutch1, EditClutch2});
-    for (const TRadioGroup* group : {RadioGroupPolarita, RadioGroupInput1, RadioGroupInput2})
-        for (int i = 0; i < group->Items().size(); ++i)
-            order.push_back(group->Button(i));
-    order.insert(order.end(), {EditRpmPulsu, EditRpmKorekce, EditLedRazeni});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    m_ui.GrafAdv->installEventFilter(this);
 }
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == GrafAdv) {
+    if (watched == m_ui.GrafAdv) {
         GrafAdvEvent(event);
     } else if (qobject_cast<QCheckBox*>(watched)) {
         if (type == QEvent::MouseButtonRelease)
@@ -138,7 +114,7 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
 bool TFormHlav::IsMenuShortcut(const QKeyEvent& event) const
 {
     const QKeySequence pressed(event.keyCombination());
-    const QList<QAction*> items = MainMenu1->findChildren<QAction*>();
+    const QList<QAction*> items = m_ui.MainMenu1->findChildren<QAction*>();
     return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
         return !item->shortcut().isEmpty() && item->shortcut() == pressed;
     });
@@ -182,13 +158,4 @@ void TFormHlav::mousePressEvent(QMouseEvent* event)
     if (client->rect().contains(at) && !client->childAt(at))
         CheckBoxProgHnedMouseUp(this);
     QMainWindow::mousePressEvent(event);
-}
-
-// Enter walks the curve like Tab does.
-void TFormHlav::FormKeyPress(QObject*, char& key)
-{
-    if (key != '\r')
-        return;
-    key = 0;
-    focusNextChild();
 }

@@ -1,10 +1,9 @@
 // The window's texts in the current language.
 #include "app/hlav.h"
 
-#include "ui/control_text.h"
 #include "texts/form_texts.h"
-#include "ui/hint_router.h"
 #include "texts/language.h"
+#include "ui/control_text.h"
 #include "ui/radio_group.h"
 
 #include <QAction>
@@ -21,41 +20,32 @@ void TFormHlav::ApplyFormTexts()
     ApplyTexts(BuildCaptionTable(0, english));
     ApplyTexts(LiveDisplayPlaceholders(english));
     ApplyTexts(FormTexts());
-    for (TRadioGroup* group : {RadioGroupPolarita, RadioGroupInput1, RadioGroupInput2})
+    for (TRadioGroup* group : {m_ui.RadioGroupPolarita, m_ui.RadioGroupInput1, m_ui.RadioGroupInput2})
         group->SetItemIndex(0);
-}
-
-void TFormHlav::MarkTooltips()
-{
-    for (QWidget* shown : std::initializer_list<QWidget*>{
-             SpeedButton6, SpeedButton5, SpeedButton7, SpeedButtonPrint, ButtonRead, ButtonVerify,
-             ButtonProgram, BitBtnAdvMinus, BitBtnAdvPlus, CheckBoxProgHned, LabelVerze1,
-             LabelVerze2, LabelVerze3})
-        THintRouter::SetShowHint(shown, true);
 }
 
 void TFormHlav::FillMessageTable()
 {
-    MessageTable = BuildMessageTable(LanguageIndex);
-    m_link.SetMessages(MessageTable);
-    if (!LabelSpojeni->isHidden())
-        ApplyTexts(LiveDisplayPlaceholders(MessageTable));
+    m_messages = BuildMessageTable(LanguageIndex);
+    m_link.SetMessages(m_messages);
+    if (m_link.Display().LabelSpojeniVisible)
+        ApplyTexts(LiveDisplayPlaceholders(m_messages));
     FillCaptionTable();
 }
 
 void TFormHlav::FillCaptionTable()
 {
-    const std::array<QAction*, LanguageCount> items{MenuEnglish, MenuGerman, MenuFrench, MenuCzech};
+    const std::array<QAction*, LanguageCount> items{m_ui.MenuEnglish, m_ui.MenuGerman, m_ui.MenuFrench, m_ui.MenuCzech};
     for (int language = 0; language < LanguageCount; ++language)
         items[language]->setChecked(language == LanguageIndex);
-    ApplyTexts(BuildCaptionTable(LanguageIndex, MessageTable));
+    ApplyTexts(BuildCaptionTable(LanguageIndex, m_messages));
 }
 
 // A text for a control the window lacks is skipped, so a table may run ahead
 // of the window.
 void TFormHlav::ApplyTexts(const std::vector<TControlText>& texts)
 {
-    const bool unitSilent = !LabelSpojeni->isHidden();
+    const bool unitSilent = m_link.Display().LabelSpojeniVisible;
     for (const TControlText& text : texts) {
         if (OnlyWhileNoConnection(text.Control) && !unitSilent)
             continue;
@@ -74,3 +64,11 @@ void TFormHlav::MenuEnglishClick() { SetLanguage(0); }
 void TFormHlav::MenuGermanClick() { SetLanguage(1); }
 void TFormHlav::MenuFrenchClick() { SetLanguage(2); }
 void TFormHlav::MenuCzechClick() { SetLanguage(3); }
+
+QObject* TFormHlav::FindControl(const std::string& name)
+{
+    const QString wanted = QString::fromStdString(name);
+    if (wanted == objectName())
+        return this;
+    return findChild<QObject*>(wanted);
+}

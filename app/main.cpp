@@ -8,30 +8,52 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 // Long enough for the silence watch to show "No connection with PC".
 constexpr int ScreenshotTicks = 20;
+
+// A start-up that fails says why on standard error and, where someone can
+// see it, in a box; either way the program ends with a failure status.
+int StartupFailed(const QString& reason)
+{
+    std::fprintf(stderr, "kolvane: %s\n", qPrintable(reason));
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        ShowExceptionBox(reason);
+    return 1;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
-    TGuardedApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kolvane"));
-    const TStartOptions options = ParseStartOptions(ProgramArguments());
+    // Read before the application exists, so --help and --version work
+    // without a display.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const TStartOptions options = ParseStartOptions(arguments);
     if (!options.Error.empty()) {
-        std::fprintf(stderr, "kolvane: %s\n", options.Error.c_str());
+        std::fprintf(stderr, "kolvane: %s\n\n%s", options.Error.c_str(), UsageText().c_str());
         return 2;
     }
+    if (options.Help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.Version) {
+        std::printf("kolvane %s\n", KOLVANE_VERSION);
+        return 0;
+    }
+
+    TGuardedApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kolvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KOLVANE_VERSION));
     try {
         TDemoUnit demo;
         std::vector<std::string> ports = options.Ports;
         if (options.Demo) {
             const std::string device = demo.Start();
-            if (device.empty()) {
-                ShowExceptionBox(demo.Error);
-                return 1;
-            }
+            if (device.empty())
+                throw std::runtime_error(demo.Error.toStdString());
             ports = {device};
         }
         TFormHlav FormHlav(std::make_unique<TSerialPort>(ports));
@@ -42,9 +64,8 @@ int main(int argc, char** argv)
         FormHlav.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        ShowExceptionBox(QString::fromLocal8Bit(error.what()));
+        return StartupFailed(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowExceptionBox(QStringLiteral("Unknown exception"));
+        return StartupFailed(QStringLiteral("Unknown exception"));
     }
-    return 0;
 }

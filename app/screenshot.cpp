@@ -4,14 +4,12 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
-#include <QTimer>
 #include <cstdio>
 
 TScreenshot::TScreenshot(TFormHlav& form, const QString& path, int ticks)
     : QObject(&form), m_form(form), m_path(path), m_ticksLeft(ticks)
 {
-    // Connected after the window's own tick, so each count follows a finished tick.
-    connect(form.Timer1, &QTimer::timeout, this, [this] {
+    connect(&form, &TFormHlav::Ticked, this, [this] {
         if (--m_ticksLeft == 0)
             Take();
     });

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "link/link_display.h"
 #include "link/frame.h"
+#include "link/link_display.h"
+#include "link/link_events.h"
 #include "link/link_port.h"
 #include "link/link_state.h"
 #include "link/monitor_display.h"
@@ -10,65 +11,79 @@
 #include "texts/message_table.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 constexpr std::size_t ReceiveBufferSize = 15000;
 
 // The tick-driven link: receives, sends, re-sends, polls, watches for
-// silence and re-opens the port. No timer and no device inside; the window
-// calls Tick() every 55 ms and copies Display and Monitor onto its widgets.
+// silence and re-opens the port. No timer and no device inside. Every 55 ms
+// the program calls ReceiveAndDispatch and AdvanceTick (with its chart in
+// between), then copies the display model onto its widgets and reacts to
+// the events the machine queued.
 class TLinkMachine {
 public:
-    TLinkMachine(ILinkPort& port, TParamImage& image);
+    // start: the counters to begin with; all zero for a new window.
+    TLinkMachine(ILinkPort& port, TParamImage& image, const TLinkState& start = {});
 
-    TLinkState State;
-    TLinkDisplay Display;
-    TMonitorRecord Record;
-    TMonitorDisplay Monitor;
-    TMessageTable Messages;
-    std::string LabelCom;
-    std::uint8_t HighlightRow = 0;
-    bool NoHighlight = true;
-    std::array<bool, CurvePoints> RowHighlighted{};
-
-    // Seams reached from the tick; each may be left empty.
-    std::function<void()> ChartTick;
-    std::function<void(const TLinkFrame&)> HandleTransferReply;
-    // Shows a modal message; ticks may run while it is open.
-    std::function<void(const std::string&)> ShowMessage;
-
+    // The two halves of a tick; Tick() runs both for callers without a chart.
+    void ReceiveAndDispatch();
+    void AdvanceTick();
     void Tick();
 
     // Takes the texts of the current language; called after every language fill.
-    void SetMessages(const TMessageTable& messages) { Messages = messages; }
+    void SetMessages(const TMessageTable& messages) { m_messages = messages; }
+    // The port choice as the settings and their range checks leave it.
+    void SetPorts(std::uint8_t portIndex, std::uint8_t autoPortIndex);
+    void SetPrinting(bool printing) { m_state.Printing = printing; }
+    void SetTestMode(bool testMode) { m_state.TestMode = testMode; }
 
-    // What every transfer start shares; the tick sends the first frame.
-    void BeginTransfer(std::uint8_t mode, std::uint8_t command, const std::string& statusText);
-
-    void ReceiveAndDispatch();
-    void HandleMonitorReply(const TLinkFrame& frame);
-    void SendBlockFrame();
-    void SendMonitorRequest();
     bool OpenPort();
     void ClosePort();
     // A click on port menu entry 0..20.
     void SelectPort(std::uint8_t entry);
-    void HighlightCurveRow();
+    // What every transfer start shares; the tick sends the first frame.
+    void BeginTransfer(std::uint8_t mode, std::uint8_t command, const std::string& statusText);
 
+    // What happened since the last call, oldest first.
+    std::vector<TLinkEvent> TakeEvents();
+
+    const TLinkState& State() const { return m_state; }
+    const TLinkDisplay& Display() const { return m_display; }
+    const TMonitorRecord& Record() const { return m_record; }
+    const TMonitorDisplay& Monitor() const { return m_monitor; }
+    const TCurveHighlight& Highlight() const { return m_highlight; }
+    bool RowHighlighted(int row) const;
+    const std::string& LabelCom() const { return m_labelCom; }
+    const TMessageTable& Messages() const { return m_messages; }
     // The 1-based port number that PortIndex (and AutoPortIndex) name.
     int SelectedPortNumber() const;
 
 private:
+    void HandleMonitorReply(const TLinkFrame& frame);
+    void HandleTransferReply(const TLinkFrame& frame);
+    void SendBlockFrame();
+    void SendMonitorRequest();
     void AdvanceTransfer();
     void PollIdle();
     void CountDownStatus();
     void WatchSilence();
+    void HighlightCurveRow();
     void ShowStatus(const std::string& text, TColour background);
+    void ReportOpenFailure(int portNumber);
 
     ILinkPort& m_port;
     TParamImage& m_image;
+    TLinkState m_state;
+    TLinkDisplay m_display;
+    TMonitorRecord m_record;
+    TMonitorDisplay m_monitor;
+    TCurveHighlight m_highlight;
+    TMessageTable m_messages;
+    std::string m_labelCom;
+    std::vector<TLinkEvent> m_events;
     std::vector<std::uint8_t> m_receiveBuffer;
     TLinkFrame m_transmitFrame;
+    bool m_anyPortOpened = false;
+    bool m_namedFailureReported = false;
 };

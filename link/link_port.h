@@ -21,6 +21,9 @@ public:
     virtual void Drain() = 0;
     // The device behind a 1-based port number, for the user to see; may be empty.
     virtual std::string DeviceName(int /*portNumber*/) const { return {}; }
-    // A line telling the user how to fix the last failed open, or empty.
-    virtual std::string OpenFailureAdvice() const { return {}; }
+    // Why the last open failed and, where the user can fix it, how; or empty.
+    virtual std::string OpenFailureReason() const { return {}; }
+    // How many devices the user named for ports 1, 2, ...; 0 when the ports
+    // are the machine's own.
+    virtual int NamedPortCount() const { return 0; }
 };

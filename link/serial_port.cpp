@@ -46,14 +46,19 @@ std::string TSerialPort::DeviceName(int portNumber) const
 bool TSerialPort::Open(int portNumber)
 {
     Close();
-    m_advice.clear();
+    m_failure.clear();
     m_path = PortPath(PortList(), portNumber);
-    if (m_path.empty())
+    if (m_path.empty()) {
+        m_failure = "COM" + std::to_string(portNumber) + ": no such serial port.";
         return false;
+    }
     m_serial.setPortName(QString::fromStdString(m_path));
     m_serial.setReadBufferSize(ReceiveQueueBytes);
     if (!m_serial.open(QIODevice::ReadWrite)) {
-        m_advice = PermissionAdvice(m_path);
+        m_failure = m_path + ": " + m_serial.errorString().toStdString();
+        const std::string advice = PermissionAdvice(m_path);
+        if (!advice.empty())
+            m_failure += "\n" + advice;
         return false;
     }
     const bool configured = m_serial.setBaudRate(QSerialPort::Baud57600) &&
@@ -62,6 +67,7 @@ bool TSerialPort::Open(int portNumber)
                             m_serial.setStopBits(QSerialPort::OneStop) &&
                             m_serial.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
+        m_failure = m_path + ": " + m_serial.errorString().toStdString();
         m_serial.close();
         return false;
     }

@@ -22,7 +22,8 @@ public:
     std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     void Drain() override;
-    std::string OpenFailureAdvice() const override { return m_advice; }
+    std::string OpenFailureReason() const override { return m_failure; }
+    int NamedPortCount() const override { return static_cast<int>(m_explicitPorts.size()); }
     std::string DeviceName(int portNumber) const override;
 
     std::vector<std::string> PortList() const;
@@ -38,7 +39,7 @@ private:
     mutable std::chrono::steady_clock::time_point m_scannedAt{};
     QSerialPort m_serial;
     std::string m_path;
-    std::string m_advice;
+    std::string m_failure;
 };
 
 // A line telling how to get permission for a device that exists but cannot

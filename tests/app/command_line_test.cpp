@@ -27,7 +27,7 @@ class LanguageWordTest : public testing::TestWithParam<TLanguageCase> {};
 TEST_P(LanguageWordTest, OnlyAnExactFirstWordPicksTheLanguage)
 {
     std::uint8_t language = GetParam().Before;
-    ApplyCommandLine(GetParam().Arguments, language);
+    ApplyCommandLine(ParseStartOptions(GetParam().Arguments).Words, language);
     EXPECT_EQ(language, GetParam().After);
 }
 
@@ -39,10 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
                     // Case matters, and near misses are no words.
                     TLanguageCase{{"deutsch"}, 2, 2}, TLanguageCase{{"Cesky"}, 0, 0},
                     TLanguageCase{{"FRENCH"}, 1, 1}, TLanguageCase{{" CESKY"}, 0, 0},
-                    // Only the first argument counts.
+                    // Only the first word counts, wherever the options are.
                     TLanguageCase{{"ENGLISH", "DEUTSCH"}, 3, 0},
                     TLanguageCase{{"--screenshot", "CESKY"}, 1, 1},
-                    TLanguageCase{{"CESKY", "--screenshot", "a.png"}, 0, 3}),
+                    TLanguageCase{{"CESKY", "--screenshot", "a.png"}, 0, 3},
+                    TLanguageCase{{"--demo", "CESKY"}, 0, 3},
+                    TLanguageCase{{"--port=/dev/pts/3", "DEUTSCH", "CESKY"}, 0, 1}),
     [](const testing::TestParamInfo<TLanguageCase>& info) {
         return "Case" + std::to_string(info.index);
     });
@@ -74,4 +76,16 @@ TEST(StartOptions, PortsAreKeptInTheOrderGivenAndDemoIsAFlag)
     EXPECT_FALSE(ParseStartOptions({}).Demo);
     EXPECT_TRUE(ParseStartOptions({}).Ports.empty()) << "no list: the machine's own ports";
     EXPECT_EQ(ParseStartOptions({"--port"}).Error, "--port needs a device path");
+}
+
+TEST(StartOptions, UnknownOptionsAndStrayValuesAreErrors)
+{
+    EXPECT_EQ(ParseStartOptions({"--prot", "/dev/ttyUSB0"}).Error, "unknown option --prot");
+    EXPECT_EQ(ParseStartOptions({"-x"}).Error, "unknown option -x");
+    EXPECT_EQ(ParseStartOptions({"--demo=yes"}).Error, "--demo takes no value");
+    EXPECT_EQ(ParseStartOptions({"--port=/dev/a", "--port", "/dev/b"}).Ports,
+              (std::vector<std::string>{"/dev/a", "/dev/b"}));
+    EXPECT_TRUE(ParseStartOptions({"-h"}).Help);
+    EXPECT_TRUE(ParseStartOptions({"CESKY", "--version"}).Version);
+    EXPECT_EQ(ParseStartOptions({"-"}).Words, std::vector<std::string>{"-"});
 }

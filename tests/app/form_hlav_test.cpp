@@ -1,6 +1,6 @@
-#include "app/hlav.h"
-#include "app/null_port.h"
+#include "window_access.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,31 +9,29 @@
 
 TEST(FormHlav, CreatesTicksAndClosesCleanly)
 {
-    TFormHlav form(std::make_unique<TNullPort>());
-    EXPECT_EQ(form.Timer1->interval(), 55);
-    EXPECT_TRUE(form.Timer1->isActive());
-    EXPECT_EQ(form.Image[51], 12) << "defaults loaded";
-    EXPECT_EQ(form.Link().State.PortIndex, AutoPortEntry) << "with nothing stored: Com Auto";
-    EXPECT_EQ(form.Link().State.AutoPortIndex, 0) << "starting at COM1";
+    TFakePort* port = nullptr;
+    auto created = NewForm(port, {});
+    TFormHlav& form = *created;
+    auto* timer = FindNamed<QTimer>(form, QStringLiteral("Timer1"));
+    EXPECT_EQ(timer->interval(), 55);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer) << "a coarse timer fires up to 5 % early";
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(form.Image()[51], 12) << "defaults loaded";
+    EXPECT_TRUE(FindNamed<QAction>(form, QStringLiteral("MenuComItem21"))->isChecked())
+        << "with nothing stored: Com Auto";
+    EXPECT_EQ(port->OpenAttempts, std::vector<int>{1}) << "starting at COM1";
 
     form.show();
-    EXPECT_TRUE(form.LabelSpojeni->isVisible()) << "visible until the first tick";
-    EXPECT_FALSE(form.LabelHlaseni->isVisible());
-    EXPECT_FALSE(form.CGaugeProgram->isVisible());
-    EXPECT_FALSE(form.LabelVersion->isVisible());
-    EXPECT_FALSE(form.LabelEeDataErr->isVisible());
+    EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible()) << "visible until the first tick";
+    EXPECT_FALSE(CONTROL(form, LabelHlaseni)->isVisible());
+    EXPECT_FALSE(CONTROL(form, CGaugeProgram)->isVisible());
+    EXPECT_FALSE(CONTROL(form, LabelVersion)->isVisible());
+    EXPECT_FALSE(CONTROL(form, LabelEeDataErr)->isVisible());
 
-    for (int i = 0; i < 18; ++i)
-        form.Timer1Timer();
-    EXPECT_FALSE(form.LabelSpojeni->isVisible());
-    form.Timer1Timer();
-    EXPECT_TRUE(form.LabelSpojeni->isVisible()) << "no unit answers a null port";
-
-    form.Link().State.StatusTicks = 5;
-    form.Link().Display.LabelHlaseni.Text = "Read:";
-    form.Timer1Timer();
-    EXPECT_TRUE(form.LabelHlaseni->isVisible());
-    EXPECT_EQ(form.LabelHlaseni->text(), QStringLiteral("Read:"));
+    Tick(form, 18);
+    EXPECT_FALSE(CONTROL(form, LabelSpojeni)->isVisible());
+    Tick(form);
+    EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible()) << "no unit answers";
 
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(form.isVisible());
@@ -41,11 +39,14 @@ TEST(FormHlav, CreatesTicksAndClosesCleanly)
 
 TEST(FormHlav, TimerDrivesTheTickThroughTheEventLoop)
 {
-    TFormHlav form(std::make_unique<TNullPort>());
+    auto form = NewForm();
+    int ticks = 0;
+    QObject::connect(form.get(), &TFormHlav::Ticked, [&ticks] { ++ticks; });
     QTimer stop;
     stop.setSingleShot(true);
     QObject::connect(&stop, &QTimer::timeout, qApp, &QApplication::quit);
     stop.start(55 * 25);
     QApplication::exec();
-    EXPECT_GE(form.Link().State.NoReplyTicks, 18) << "the 55 ms timer has been ticking";
+    EXPECT_GE(ticks, 18) << "the 55 ms timer has been ticking";
+    EXPECT_GE(form->Link().State().NoReplyTicks, 18);
 }

@@ -1,7 +1,5 @@
-#include "counting_form.h"
+#include "window_access.h"
 
-#include "app/hlav.h"
-#include "app/null_port.h"
 #include "ui/radio_group.h"
 #include "ui/up_down.h"
 
@@ -25,13 +23,12 @@
 namespace {
 
 struct LayoutTest : testing::Test {
-    TFormHlav form{std::make_unique<TNullPort>()};
+    std::unique_ptr<TFormHlav> created = NewForm();
+    TFormHlav& form = *created;
 
     QWidget* Control(const char* name)
     {
-        auto* widget = qobject_cast<QWidget*>(form.FindControl(name));
-        EXPECT_TRUE(widget) << name;
-        return widget;
+        return FindNamed<QWidget>(form, QLatin1String(name));
     }
 };
 
@@ -57,16 +54,16 @@ TEST_F(LayoutTest, RegionsSitWhereTheWindowPutsThem)
 TEST_F(LayoutTest, ClientAreaIs870By780WithTheStatusBarAlongTheBottom)
 {
     form.show();
-    const int menuHeight = form.MainMenu1->height();
+    const int menuHeight = CONTROL(form, MainMenu1)->height();
     EXPECT_EQ(form.size(), QSize(870, 780 + menuHeight));
     EXPECT_EQ(form.centralWidget()->geometry(), QRect(0, menuHeight, 870, 761));
-    EXPECT_EQ(form.StatusBar1->geometry(), QRect(0, menuHeight + 761, 870, 19));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->geometry(), QRect(0, menuHeight + 761, 870, 19));
 
     // Resizing moves only the status bar.
     form.resize(1000, 900 + menuHeight);
     QApplication::processEvents();
-    EXPECT_EQ(form.StatusBar1->geometry(), QRect(0, menuHeight + 881, 1000, 19));
-    EXPECT_EQ(form.GroupBox6->pos(), QPoint(4, 153));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->geometry(), QRect(0, menuHeight + 881, 1000, 19));
+    EXPECT_EQ(CONTROL(form, GroupBox6)->pos(), QPoint(4, 153));
 }
 
 TEST_F(LayoutTest, ToolBarButtonsInALine)
@@ -79,7 +76,7 @@ TEST_F(LayoutTest, ToolBarButtonsInALine)
         {"ButtonProgram", {348, 0, 81, 23}}};
     for (const TPlace& place : buttons) {
         QWidget* button = Control(place.Name);
-        EXPECT_EQ(button->parentWidget(), form.GroupBoxToolBar) << place.Name;
+        EXPECT_EQ(button->parentWidget(), CONTROL(form, GroupBoxToolBar)) << place.Name;
         EXPECT_EQ(button->x(), place.Geometry.x()) << place.Name;
         EXPECT_EQ(button->size(), place.Geometry.size()) << place.Name;
         EXPECT_TRUE(button->geometry().bottom() < 43 && button->y() > 0) << place.Name;
@@ -142,8 +139,8 @@ TEST_F(LayoutTest, EditorControlsOfTheCurveAndOptions)
             EXPECT_EQ(at.height(), place.Geometry.height()) << place.Name;
         }
     }
-    EXPECT_EQ(form.EditOmez2->parentWidget(), form.GroupBox2);
-    EXPECT_EQ(form.EditPocetBodu->parentWidget(), form.GroupBox6);
+    EXPECT_EQ(CONTROL(form, EditOmez2)->parentWidget(), CONTROL(form, GroupBox2));
+    EXPECT_EQ(CONTROL(form, EditPocetBodu)->parentWidget(), CONTROL(form, GroupBox6));
 }
 
 TEST_F(LayoutTest, CurveRowsRunInTwoColumnPairs)
@@ -155,22 +152,20 @@ TEST_F(LayoutTest, CurveRowsRunInTwoColumnPairs)
         const int advanceLeft = i < 10 ? 99 : 258;
         const QString n = QString::number(i + 1);
         SCOPED_TRACE(("point " + n).toStdString());
-        EXPECT_EQ(form.RpmEdits[i]->objectName(), "EditRpmAdv" + n);
-        EXPECT_EQ(form.AdvanceEdits[i]->objectName(), "EditAdvance" + n);
-        EXPECT_EQ(form.RpmSpinners[i]->objectName(), "UpDownRpmAdv" + n);
-        EXPECT_EQ(form.AdvanceSpinners[i]->objectName(), "UpDownAdvance" + n);
-        EXPECT_EQ(form.RpmEdits[i]->geometry().topLeft(), QPoint(speedLeft, tops[i]));
-        EXPECT_EQ(form.RpmEdits[i]->width(), 40);
-        EXPECT_EQ(form.RpmSpinners[i]->geometry().topLeft(), QPoint(speedLeft + 40, tops[i]));
-        EXPECT_EQ(form.RpmSpinners[i]->width(), 16);
-        EXPECT_EQ(form.AdvanceEdits[i]->geometry().topLeft(), QPoint(advanceLeft, tops[i]));
-        EXPECT_EQ(form.AdvanceEdits[i]->width(), 30);
-        EXPECT_EQ(form.AdvanceSpinners[i]->x(), advanceLeft + 30);
-        EXPECT_EQ(form.RpmSpinners[i]->Associate(), form.RpmEdits[i]);
-        EXPECT_EQ(form.AdvanceSpinners[i]->Associate(), form.AdvanceEdits[i]);
+        auto* rpmEdit = FindNamed<QLineEdit>(form, "EditRpmAdv" + n);
+        auto* advanceEdit = FindNamed<QLineEdit>(form, "EditAdvance" + n);
+        auto* rpmSpinner = FindNamed<TUpDown>(form, "UpDownRpmAdv" + n);
+        auto* advanceSpinner = FindNamed<TUpDown>(form, "UpDownAdvance" + n);
+        EXPECT_EQ(rpmEdit->geometry().topLeft(), QPoint(speedLeft, tops[i]));
+        EXPECT_EQ(rpmEdit->width(), 40);
+        EXPECT_EQ(rpmSpinner->geometry().topLeft(), QPoint(speedLeft + 40, tops[i]));
+        EXPECT_EQ(rpmSpinner->width(), 16);
+        EXPECT_EQ(advanceEdit->geometry().topLeft(), QPoint(advanceLeft, tops[i]));
+        EXPECT_EQ(advanceEdit->width(), 30);
+        EXPECT_EQ(advanceSpinner->x(), advanceLeft + 30);
+        EXPECT_EQ(rpmSpinner->Associate(), rpmEdit);
+        EXPECT_EQ(advanceSpinner->Associate(), advanceEdit);
     }
-    EXPECT_EQ(form.EditRpmAdv3, form.RpmEdits[2]);
-    EXPECT_EQ(form.UpDownAdvance15, form.AdvanceSpinners[14]);
 }
 
 struct TSpin {
@@ -213,13 +208,13 @@ TEST_F(LayoutTest, SpinnersHaveTheirRangesStepsAndStartValues)
 
 TEST_F(LayoutTest, SpeedFromItsSpinnerReadsWithADigitGroupAdvanceNever)
 {
-    form.UpDownRpmAdv9->SetPosition(9900);
-    form.UpDownRpmAdv9->Click(TUpDown::TButton::Next);
-    EXPECT_EQ(form.EditRpmAdv9->text(), QStringLiteral("10,000"));
+    CONTROL(form, UpDownRpmAdv9)->SetPosition(9900);
+    CONTROL(form, UpDownRpmAdv9)->Click(TUpDown::TButton::Next);
+    EXPECT_EQ(CONTROL(form, EditRpmAdv9)->text(), QStringLiteral("10,000"));
     for (int i = 0; i < 45; ++i)
-        form.UpDownAdvance9->Click(TUpDown::TButton::Next);
-    EXPECT_EQ(form.EditAdvance9->text(), QStringLiteral("60"));
-    EXPECT_FALSE(form.UpDownAdvance9->Thousands());
+        CONTROL(form, UpDownAdvance9)->Click(TUpDown::TButton::Next);
+    EXPECT_EQ(CONTROL(form, EditAdvance9)->text(), QStringLiteral("60"));
+    EXPECT_FALSE(CONTROL(form, UpDownAdvance9)->Thousands());
 }
 
 TEST_F(LayoutTest, VisibleAtStartAndHiddenAtStart)
@@ -306,25 +301,25 @@ QColor Centre(QWidget* widget)
 TEST_F(LayoutTest, ColoursOfTheWarningsAndGauges)
 {
     form.show();
-    EXPECT_EQ(form.LabelSpojeni->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_TRUE(form.LabelSpojeni->autoFillBackground());
-    EXPECT_EQ(form.LabelVersion->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(form.LabelEeDataErr->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(CONTROL(form, LabelSpojeni)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(CONTROL(form, LabelSpojeni)->autoFillBackground());
+    EXPECT_EQ(CONTROL(form, LabelVersion)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(CONTROL(form, LabelEeDataErr)->palette().color(QPalette::Window), QColor(255, 0, 0));
 
-    form.CGaugeRpm->setValue(100);
-    EXPECT_EQ(Centre(form.CGaugeRpm), QColor(255, 0, 255));
-    EXPECT_FALSE(form.CGaugeRpm->isTextVisible());
-    EXPECT_EQ(form.CGaugeProgram->maximum(), 3);
-    EXPECT_TRUE(form.CGaugeProgram->isTextVisible());
-    form.CGaugeProgram->setValue(3);
-    form.CGaugeProgram->setTextVisible(false); // the percentage would sit on the sampled pixel
-    EXPECT_EQ(Centre(form.CGaugeProgram), QColor(0, 255, 255));
+    CONTROL(form, CGaugeRpm)->setValue(100);
+    EXPECT_EQ(Centre(CONTROL(form, CGaugeRpm)), QColor(255, 0, 255));
+    EXPECT_FALSE(CONTROL(form, CGaugeRpm)->isTextVisible());
+    EXPECT_EQ(CONTROL(form, CGaugeProgram)->maximum(), 3);
+    EXPECT_TRUE(CONTROL(form, CGaugeProgram)->isTextVisible());
+    CONTROL(form, CGaugeProgram)->setValue(3);
+    CONTROL(form, CGaugeProgram)->setTextVisible(false); // the percentage would sit on the sampled pixel
+    EXPECT_EQ(Centre(CONTROL(form, CGaugeProgram)), QColor(0, 255, 255));
 }
 
 TEST_F(LayoutTest, TabWalksTheCurvePointByPointThenTheOtherEdits)
 {
     Activate(form);
-    form.EditRpmAdv1->setFocus();
+    CONTROL(form, EditRpmAdv1)->setFocus();
     std::vector<QString> visited;
     for (int i = 0; i < 33; ++i) {
         QWidget* focus = QApplication::focusWidget();
@@ -340,16 +335,17 @@ TEST_F(LayoutTest, TabWalksTheCurvePointByPointThenTheOtherEdits)
     expected.insert(expected.end(), {"EditPocetBodu", "EditBaseAdv", "EditOmez2"});
     EXPECT_EQ(visited, expected);
     // Then the polarity group's chosen item; nothing in the tool bar takes Tab.
-    EXPECT_EQ(QApplication::focusWidget(), form.RadioGroupPolarita->Button(0));
+    EXPECT_EQ(QApplication::focusWidget(), CONTROL(form, RadioGroupPolarita)->Button(0));
 }
 
 TEST_F(LayoutTest, TabSkipsSpinnersCheckBoxesAndButtons)
 {
     std::vector<QWidget*> skipped{
-        form.CheckBoxIgnAll, form.CheckBoxZakazCteni, form.CheckBoxProgHned, form.BitBtnAdvMinus,
-        form.BitBtnAdvPlus,  form.ButtonRead,         form.ButtonVerify,     form.ButtonProgram,
-        form.SpeedButton6,   form.SpeedButtonZnovu,   form.UpDownBaseAdv};
-    skipped.insert(skipped.end(), form.RpmSpinners.begin(), form.RpmSpinners.end());
+        CONTROL(form, CheckBoxIgnAll), CONTROL(form, CheckBoxZakazCteni), CONTROL(form, CheckBoxProgHned), CONTROL(form, BitBtnAdvMinus),
+        CONTROL(form, BitBtnAdvPlus),  CONTROL(form, ButtonRead),         CONTROL(form, ButtonVerify),     CONTROL(form, ButtonProgram),
+        CONTROL(form, SpeedButton6),   CONTROL(form, SpeedButtonZnovu),   CONTROL(form, UpDownBaseAdv)};
+    for (int i = 1; i <= CurvePoints; ++i)
+        skipped.push_back(FindNamed<QWidget>(form, QStringLiteral("UpDownRpmAdv%1").arg(i)));
     for (QWidget* widget : skipped)
         EXPECT_FALSE(widget->focusPolicy() & Qt::TabFocus) << widget->objectName().toStdString();
 }
@@ -357,50 +353,11 @@ TEST_F(LayoutTest, TabSkipsSpinnersCheckBoxesAndButtons)
 TEST_F(LayoutTest, EnterMovesToTheNextPointsEdit)
 {
     Activate(form);
-    form.EditRpmAdv1->setFocus();
-    QTest::keyClick(form.EditRpmAdv1, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), form.EditAdvance1);
-    QTest::keyClick(form.EditAdvance1, Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), form.EditRpmAdv2);
-}
-
-TEST(EditorEvents, EditsSpinnersAndBoxesReachTheirHandlers)
-{
-    TCountingForm form;
-    Activate(form);
-    form.EditRpmAdv4->setFocus();
-    form.Calls.clear();
-    form.EditAdvance4->setFocus(); // leaving the speed edit
-    EXPECT_EQ(form["EditExit"], 1);
-    form.EditClutch1->setFocus();
-    form.EditRpmAdv1->setFocus(); // leaving a clutch edit runs nothing
-    EXPECT_EQ(form["EditExit"], 2);
-
-    form.UpDownAdvance4->Click(TUpDown::TButton::Next);
-    form.UpDownOmez2->Click(TUpDown::TButton::Prev);
-    form.UpDownLedRazeni->Click(TUpDown::TButton::Prev); // no handler of its own
-    EXPECT_EQ(form["UpDownClick"], 2);
-
-    QTest::mouseClick(form.CheckBoxProgHned, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(form["CheckBoxProgHnedMouseUp"], 1);
-    form.RadioGroupPolarita->Button(2)->click();
-    EXPECT_EQ(form["RadioGroupPolaritaClick"], 1);
-    EXPECT_EQ(form.RadioGroupPolarita->ItemIndex(), 2);
-
-    QTest::mouseClick(form.GrafAdv, Qt::LeftButton, {}, QPoint(100, 50));
-    EXPECT_EQ(form["GrafAdvMouseDown"], 1);
-    EXPECT_EQ(form["GrafAdvMouseUp"], 1);
-}
-
-TEST(EditorEvents, APressOnTheFreeAreaOfTheWindowOnly)
-{
-    TCountingForm form;
-    Activate(form);
-    QTest::mouseClick(form.LabelRpm, Qt::LeftButton);
-    QTest::mouseClick(form.GrafAdv, Qt::LeftButton);
-    EXPECT_EQ(form["CheckBoxProgHnedMouseUp"], 0);
-    QTest::mousePress(form.centralWidget(), Qt::LeftButton, {}, QPoint(200, 720));
-    EXPECT_EQ(form["CheckBoxProgHnedMouseUp"], 1);
+    CONTROL(form, EditRpmAdv1)->setFocus();
+    QTest::keyClick(CONTROL(form, EditRpmAdv1), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), CONTROL(form, EditAdvance1));
+    QTest::keyClick(CONTROL(form, EditAdvance1), Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), CONTROL(form, EditRpmAdv2));
 }
 
 } // namespace

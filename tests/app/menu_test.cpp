@@ -1,4 +1,4 @@
-#include "counting_form.h"
+#include "window_access.h"
 
 #include "ui/file_dialog.h"
 
@@ -7,10 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,116 +29,139 @@ QStringList Names(const QList<QAction*>& actions)
 
 TEST(Menu, MenusAndItemsInOrderWithTheirSeparators)
 {
-    TCountingForm form;
-    EXPECT_EQ(Names(form.MainMenu1->actions()),
+    auto created = NewForm();
+    TFormHlav& form = *created;
+    EXPECT_EQ(Names(CONTROL(form, MainMenu1)->actions()),
               QStringList(
                   {"MenuFile", "MenuCom", "MenuDevice", "MenuTools", "MenuLanguage", "MenuHelp"}));
-    EXPECT_EQ(Names(form.MenuFile->actions()),
+    EXPECT_EQ(Names(CONTROL(form, MenuFile)->actions()),
               QStringList({"MenuNew", "N3", "MenuOpen", "N1", "MenuSave", "N2", "MenuPrint", "N4",
                            "MenuExit"}));
-    for (QAction* separator : {form.N1, form.N2, form.N3, form.N4})
+    for (QAction* separator : {CONTROL(form, N1), CONTROL(form, N2), CONTROL(form, N3), CONTROL(form, N4)})
         EXPECT_TRUE(separator->isSeparator());
-    EXPECT_EQ(Names(form.MenuDevice->actions()),
+    EXPECT_EQ(Names(CONTROL(form, MenuDevice)->actions()),
               QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
-    EXPECT_EQ(Names(form.MenuTools->actions()),
+    EXPECT_EQ(Names(CONTROL(form, MenuTools)->actions()),
               QStringList({"MenuAdvanceMinus", "MenuAdvancePlus", "MenuZpet", "MenuZnovu"}));
-    EXPECT_EQ(Names(form.MenuLanguage->actions()),
+    EXPECT_EQ(Names(CONTROL(form, MenuLanguage)->actions()),
               QStringList({"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"}));
-    EXPECT_EQ(Names(form.MenuHelp->actions()), QStringList({"MenuContens", "MenuAbout"}));
+    EXPECT_EQ(Names(CONTROL(form, MenuHelp)->actions()), QStringList({"MenuContens", "MenuAbout"}));
 }
 
 struct TShortcutCase {
     const char* Item;
     QKeyCombination Keys;
-    const char* Handler;
 };
 
+// Each key runs its menu item; the item runs the handler of its command.
 const std::vector<TShortcutCase> Shortcuts{
-    {"MenuNew", Qt::CTRL | Qt::Key_N, "MenuNewClick"},
-    {"MenuOpen", QKeyCombination(Qt::Key_F3), "MenuOpenClick"},
-    {"MenuSave", QKeyCombination(Qt::Key_F2), "MenuSaveClick"},
-    {"MenuPrint", Qt::CTRL | Qt::Key_P, "SpeedButtonPrintClick"},
-    {"MenuRead", QKeyCombination(Qt::Key_F7), "MenuReadClick"},
-    {"MenuVerify", QKeyCombination(Qt::Key_F8), "MenuVerifyClick"},
-    {"MenuProgram", QKeyCombination(Qt::Key_F9), "MenuProgramClick"},
-    {"MenuAdvanceMinus", QKeyCombination(Qt::Key_F4), "BitBtnAdvMinusClick"},
-    {"MenuAdvancePlus", QKeyCombination(Qt::Key_F5), "BitBtnAdvPlusClick"},
-    {"MenuZpet", Qt::CTRL | Qt::Key_Z, "SpeedButtonZpetClick"},
-    {"MenuZnovu", Qt::CTRL | Qt::ALT | Qt::Key_Z, "SpeedButtonZnovuClick"},
-    {"MenuContens", QKeyCombination(Qt::Key_F1), "MenuContensClick"},
+    {"MenuNew", Qt::CTRL | Qt::Key_N},
+    {"MenuOpen", QKeyCombination(Qt::Key_F3)},
+    {"MenuSave", QKeyCombination(Qt::Key_F2)},
+    {"MenuPrint", Qt::CTRL | Qt::Key_P},
+    {"MenuRead", QKeyCombination(Qt::Key_F7)},
+    {"MenuVerify", QKeyCombination(Qt::Key_F8)},
+    {"MenuProgram", QKeyCombination(Qt::Key_F9)},
+    {"MenuAdvanceMinus", QKeyCombination(Qt::Key_F4)},
+    {"MenuAdvancePlus", QKeyCombination(Qt::Key_F5)},
+    {"MenuZpet", Qt::CTRL | Qt::Key_Z},
+    {"MenuZnovu", Qt::CTRL | Qt::ALT | Qt::Key_Z},
+    {"MenuContens", QKeyCombination(Qt::Key_F1)},
 };
 
-TEST(Menu, EachShortcutIsOnItsItemAndReachesItsHandler)
+// Counts how often each menu item runs.
+struct TItemSpies {
+    explicit TItemSpies(const QObject& form)
+    {
+        for (QAction* item : form.findChildren<QAction*>())
+            if (!item->objectName().isEmpty())
+                Spies.emplace(item->objectName().toStdString(),
+                              std::make_unique<QSignalSpy>(item, &QAction::triggered));
+    }
+    int operator[](const std::string& item) const { return Spies.at(item)->count(); }
+    int Total() const
+    {
+        int total = 0;
+        for (const auto& [name, spy] : Spies)
+            total += spy->count();
+        return total;
+    }
+    std::map<std::string, std::unique_ptr<QSignalSpy>> Spies;
+};
+
+TEST(Menu, EachShortcutIsOnItsItemAndRunsItFromAnEditBox)
 {
-    TCountingForm form;
+    auto created = NewForm();
+    TFormHlav& form = *created;
     Activate(form);
-    form.EditRpmAdv1->setFocus(); // where the focus is at start: in an edit box
+    CONTROL(form, EditRpmAdv1)->setFocus(); // where the focus is at start: in an edit box
     for (const TShortcutCase& c : Shortcuts) {
-        auto* item = qobject_cast<QAction*>(form.FindControl(c.Item));
-        ASSERT_TRUE(item) << c.Item;
+        auto* item = FindNamed<QAction>(form, QLatin1String(c.Item));
         EXPECT_EQ(item->shortcut(), QKeySequence(c.Keys)) << c.Item;
-        form.Calls.clear();
+        item->setEnabled(true); // Undo and Redo start disabled
+        TItemSpies spies(form);
         QTest::keyClick(QApplication::focusWidget(), c.Keys.key(), c.Keys.keyboardModifiers());
-        EXPECT_EQ(form[c.Handler], 1) << c.Item;
-        EXPECT_EQ(form.Calls.size(), 1u) << c.Item;
+        EXPECT_EQ(spies[c.Item], 1) << c.Item;
+        EXPECT_EQ(spies.Total(), 1) << c.Item;
     }
 }
 
 TEST(Menu, CtrlShiftZIsNoRedo)
 {
-    TCountingForm form;
+    auto created = NewForm();
+    TFormHlav& form = *created;
     Activate(form);
+    TItemSpies spies(form);
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form["SpeedButtonZnovuClick"], 0);
-    EXPECT_EQ(form["SpeedButtonZpetClick"], 0);
+    EXPECT_EQ(spies.Total(), 0);
 }
 
 TEST(Menu, ItemsWithoutShortcut)
 {
-    TCountingForm form;
-    for (QAction* item : {form.MenuExit, form.MenuEnglish, form.MenuGerman, form.MenuFrench,
-                          form.MenuCzech, form.MenuAbout})
+    auto created = NewForm();
+    TFormHlav& form = *created;
+    for (QAction* item : {CONTROL(form, MenuExit), CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman),
+                          CONTROL(form, MenuFrench), CONTROL(form, MenuCzech), CONTROL(form, MenuAbout)})
         EXPECT_TRUE(item->shortcut().isEmpty()) << item->objectName().toStdString();
 }
 
-TEST(Menu, ItemsWithoutShortcutRunTheirHandlers)
+TEST(Menu, ExitClosesTheWindow)
 {
-    TCountingForm form;
-    form.MenuExit->trigger();
-    form.MenuAbout->trigger();
-    EXPECT_EQ(form["MenuExitClick"], 1);
-    EXPECT_EQ(form["MenuAboutClick"], 1);
+    auto created = NewForm();
+    TFormHlav& form = *created;
+    form.show();
+    CONTROL(form, MenuExit)->trigger();
+    EXPECT_FALSE(form.isVisible());
 }
 
-TEST(ToolBar, EachButtonRunsTheHandlerOfItsMenuItem)
+TEST(ToolBar, EachButtonRunsItsMenuItem)
 {
-    TCountingForm form;
-    const std::vector<std::pair<QAbstractButton*, const char*>> buttons{
-        {form.SpeedButton6, "MenuNewClick"},
-        {form.SpeedButton5, "MenuOpenClick"},
-        {form.SpeedButton7, "MenuSaveClick"},
-        {form.SpeedButtonPrint, "SpeedButtonPrintClick"},
-        {form.SpeedButtonZpet, "SpeedButtonZpetClick"},
-        {form.SpeedButtonZnovu, "SpeedButtonZnovuClick"},
-        {form.ButtonRead, "MenuReadClick"},
-        {form.ButtonVerify, "MenuVerifyClick"},
-        {form.ButtonProgram, "MenuProgramClick"},
-        {form.BitBtnAdvMinus, "BitBtnAdvMinusClick"},
-        {form.BitBtnAdvPlus, "BitBtnAdvPlusClick"}};
-    for (const auto& [button, handler] : buttons) {
-        form.Calls.clear();
-        button->click();
-        EXPECT_EQ(form[handler], 1) << button->objectName().toStdString();
-        EXPECT_EQ(form.Calls.size(), 1u) << button->objectName().toStdString();
+    auto created = NewForm();
+    TFormHlav& form = *created;
+    const std::vector<std::pair<const char*, const char*>> buttons{
+        {"SpeedButton6", "MenuNew"},        {"SpeedButton5", "MenuOpen"},
+        {"SpeedButton7", "MenuSave"},       {"SpeedButtonPrint", "MenuPrint"},
+        {"SpeedButtonZpet", "MenuZpet"},    {"SpeedButtonZnovu", "MenuZnovu"},
+        {"ButtonRead", "MenuRead"},         {"ButtonVerify", "MenuVerify"},
+        {"ButtonProgram", "MenuProgram"},   {"BitBtnAdvMinus", "MenuAdvanceMinus"},
+        {"BitBtnAdvPlus", "MenuAdvancePlus"}};
+    for (const auto& [button, item] : buttons) {
+        FindNamed<QAction>(form, QLatin1String(item))->setEnabled(true);
+        FindNamed<QAbstractButton>(form, QLatin1String(button))->setEnabled(true);
+        TItemSpies spies(form);
+        FindNamed<QAbstractButton>(form, QLatin1String(button))->click();
+        EXPECT_EQ(spies[item], 1) << button;
+        EXPECT_EQ(spies.Total(), 1) << button;
     }
 }
 
 TEST(ToolBar, GlyphsHaveANormalAndADisabledLook)
 {
-    TCountingForm form;
+    auto created = NewForm();
+    TFormHlav& form = *created;
     for (QToolButton* button :
-         {form.SpeedButton6, form.SpeedButton5, form.SpeedButton7, form.SpeedButtonPrint,
-          form.SpeedButtonZpet, form.SpeedButtonZnovu}) {
+         {CONTROL(form, SpeedButton6), CONTROL(form, SpeedButton5), CONTROL(form, SpeedButton7), CONTROL(form, SpeedButtonPrint),
+          CONTROL(form, SpeedButtonZpet), CONTROL(form, SpeedButtonZnovu)}) {
         const QIcon icon = button->icon();
         EXPECT_EQ(button->iconSize(), QSize(16, 16));
         EXPECT_NE(icon.pixmap(16, 16, QIcon::Normal).toImage(),
@@ -146,18 +172,19 @@ TEST(ToolBar, GlyphsHaveANormalAndADisabledLook)
 
 TEST(FileDialogs, OpenOffersParameterAndAllFilesSaveOnlyParameterFiles)
 {
-    TCountingForm form;
-    EXPECT_EQ(form.OpenDialog1->Kind(), TFileDialog::TKind::Open);
-    EXPECT_EQ(form.OpenDialog1->DefaultExt, QStringLiteral("ign"));
-    EXPECT_EQ(form.OpenDialog1->FileName, QStringLiteral(" "));
-    EXPECT_EQ(form.OpenDialog1->Filters,
+    auto created = NewForm();
+    TFormHlav& form = *created;
+    EXPECT_EQ(CONTROL(form, OpenDialog1)->Kind(), TFileDialog::TKind::Open);
+    EXPECT_EQ(CONTROL(form, OpenDialog1)->DefaultExt, QStringLiteral("ign"));
+    EXPECT_EQ(CONTROL(form, OpenDialog1)->FileName, QStringLiteral(" "));
+    EXPECT_EQ(CONTROL(form, OpenDialog1)->Filters,
               QStringList({"Ignition Parametrs(*.ign)", "All Files (*.*)"}));
-    EXPECT_EQ(form.SaveDialog1->Kind(), TFileDialog::TKind::Save);
-    EXPECT_EQ(form.SaveDialog1->DefaultExt, QStringLiteral("ign"));
-    EXPECT_TRUE(form.SaveDialog1->FileName.isEmpty());
-    EXPECT_EQ(form.SaveDialog1->Filters, QStringList({"Ignition Parametrs(*.ign)"}));
-    EXPECT_TRUE(form.SaveDialog1->OverwritePrompt);
-    EXPECT_FALSE(form.OpenDialog1->OverwritePrompt);
+    EXPECT_EQ(CONTROL(form, SaveDialog1)->Kind(), TFileDialog::TKind::Save);
+    EXPECT_EQ(CONTROL(form, SaveDialog1)->DefaultExt, QStringLiteral("ign"));
+    EXPECT_TRUE(CONTROL(form, SaveDialog1)->FileName.isEmpty());
+    EXPECT_EQ(CONTROL(form, SaveDialog1)->Filters, QStringList({"Ignition Parametrs(*.ign)"}));
+    EXPECT_TRUE(CONTROL(form, SaveDialog1)->OverwritePrompt);
+    EXPECT_FALSE(CONTROL(form, OpenDialog1)->OverwritePrompt);
 }
 
 } // namespace

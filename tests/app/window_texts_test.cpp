@@ -1,10 +1,9 @@
-#include "app/hlav.h"
-#include "app/null_port.h"
-#include "ui/control_text.h"
 #include "texts/form_texts.h"
-#include "ui/hint_router.h"
 #include "texts/language.h"
+#include "ui/control_text.h"
+#include "ui/hint_router.h"
 #include "ui/radio_group.h"
+#include "window_access.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -64,17 +63,26 @@ void Enter(QWidget* widget)
 }
 
 struct WindowTexts : testing::Test {
-    TFormHlav form{std::make_unique<TNullPort>()};
+    TFakePort* port = nullptr;
+    std::unique_ptr<TFormHlav> created = NewForm(port);
+    TFormHlav& form = *created;
 
     void TearDown() override { LanguageIndex = 0; }
 
+    // The Language menu's item of that language.
     void Switch(std::uint8_t language)
     {
-        LanguageIndex = language;
-        form.FillMessageTable();
+        const char* const items[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+        FindNamed<QAction>(form, QLatin1String(items[language]))->trigger();
     }
 
-    QString Caption(const char* name) { return CaptionOf(form.FindControl(name)); }
+    QObject* Control(const std::string& name)
+    {
+        if (name == "FormHlav")
+            return &form;
+        return form.findChild<QObject*>(QString::fromStdString(name));
+    }
+    QString Caption(const char* name) { return CaptionOf(Control(name)); }
 };
 
 TEST_F(WindowTexts, EveryTableRowNamesAControlThatTakesItsText)
@@ -86,7 +94,7 @@ TEST_F(WindowTexts, EveryTableRowNamesAControlThatTakesItsText)
         rows.insert(rows.end(), live.begin(), live.end());
         rows.insert(rows.end(), FormTexts().begin(), FormTexts().end());
         for (const TControlText& row : rows) {
-            QObject* control = form.FindControl(row.Control);
+            QObject* control = Control(row.Control);
             ASSERT_TRUE(control) << row.Control << " is no control of the window";
             EXPECT_TRUE(ApplyControlText(control, row.Kind, row.Text))
                 << row.Control << " cannot take text kind " << int(row.Kind);
@@ -188,7 +196,7 @@ TEST_F(WindowTexts, EveryListedPlaceReceivesItsTextInEveryLanguage)
 {
     for (std::uint8_t language = 0; language < LanguageCount; ++language) {
         for (const TListed& listed : Listed) {
-            QObject* control = form.FindControl(listed.Control);
+            QObject* control = Control(listed.Control);
             ASSERT_TRUE(control) << listed.Control;
             if (listed.Kind == TTextKind::Items)
                 qobject_cast<TRadioGroup*>(control)->SetItems({});
@@ -197,7 +205,7 @@ TEST_F(WindowTexts, EveryListedPlaceReceivesItsTextInEveryLanguage)
         }
         Switch(language);
         for (const TListed& listed : Listed)
-            EXPECT_FALSE(TextOf(form.FindControl(listed.Control), listed.Kind).isEmpty())
+            EXPECT_FALSE(TextOf(Control(listed.Control), listed.Kind).isEmpty())
                 << listed.Control << " kind " << int(listed.Kind) << " language " << int(language);
     }
 }
@@ -205,56 +213,56 @@ TEST_F(WindowTexts, EveryListedPlaceReceivesItsTextInEveryLanguage)
 TEST_F(WindowTexts, EnglishAsTheWindowShowsIt)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Programming of Kolvane unit"));
-    EXPECT_EQ(form.ButtonProgram->text(), QStringLiteral("&Programing"));
-    EXPECT_EQ(form.ButtonProgram->toolTip(),
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->text(), QStringLiteral("&Programing"));
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->toolTip(),
               QStringLiteral("Programing  set parametrs to ignition"));
-    EXPECT_EQ(form.MenuRead->text(), QStringLiteral("&Read"));
-    EXPECT_EQ(form.MenuAdvanceMinus->text(), QStringLiteral("Advance -"));
-    EXPECT_EQ(form.MenuTools->title(), QStringLiteral("Tools"));
-    EXPECT_EQ(form.LabelFile1->text(), QStringLiteral("&File:"));
-    EXPECT_EQ(form.LabelSpojeni->text(), QStringLiteral("No connection with PC"));
-    EXPECT_EQ(form.RadioGroupPolarita->Items(),
+    EXPECT_EQ(CONTROL(form, MenuRead)->text(), QStringLiteral("&Read"));
+    EXPECT_EQ(CONTROL(form, MenuAdvanceMinus)->text(), QStringLiteral("Advance -"));
+    EXPECT_EQ(CONTROL(form, MenuTools)->title(), QStringLiteral("Tools"));
+    EXPECT_EQ(CONTROL(form, LabelFile1)->text(), QStringLiteral("&File:"));
+    EXPECT_EQ(CONTROL(form, LabelSpojeni)->text(), QStringLiteral("No connection with PC"));
+    EXPECT_EQ(CONTROL(form, RadioGroupPolarita)->Items(),
               QStringList({"Positive", "Negative", "Selfsearch"}));
-    EXPECT_EQ(form.RadioGroupInput1->title(), QStringLiteral("Input 1"));
-    EXPECT_EQ(form.LabelMon_Advance->text(), QStringLiteral("Advance= --- [°]"));
-    EXPECT_EQ(form.LabelPocetProgramovani->text(), QStringLiteral("Number of Programing=  ---"));
-    EXPECT_EQ(form.LabelRpm1->text(), QStringLiteral("RPM"));
-    EXPECT_EQ(form.LabelKillSwitch->text(), QStringLiteral("Kill switch = ---"));
-    EXPECT_EQ(form.LabelTest3->text(), QStringLiteral("Test3 = ---"));
+    EXPECT_EQ(CONTROL(form, RadioGroupInput1)->title(), QStringLiteral("Input 1"));
+    EXPECT_EQ(CONTROL(form, LabelMon_Advance)->text(), QStringLiteral("Advance= --- [°]"));
+    EXPECT_EQ(CONTROL(form, LabelPocetProgramovani)->text(), QStringLiteral("Number of Programing=  ---"));
+    EXPECT_EQ(CONTROL(form, LabelRpm1)->text(), QStringLiteral("RPM"));
+    EXPECT_EQ(CONTROL(form, LabelKillSwitch)->text(), QStringLiteral("Kill switch = ---"));
+    EXPECT_EQ(CONTROL(form, LabelTest3)->text(), QStringLiteral("Test3 = ---"));
 }
 
 TEST_F(WindowTexts, GermanAndBackAgain)
 {
     Switch(1);
-    EXPECT_EQ(form.ButtonProgram->text(), QStringLiteral("&Programmieren"));
-    EXPECT_EQ(form.ButtonProgram->toolTip(),
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->text(), QStringLiteral("&Programmieren"));
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->toolTip(),
               QStringLiteral("Kenndaten in die Zündung programmieren"));
-    EXPECT_EQ(form.LabelFile1->text(), QStringLiteral("&Datei:"));
+    EXPECT_EQ(CONTROL(form, LabelFile1)->text(), QStringLiteral("&Datei:"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Programmierung der Kolvane Zündbox"));
-    EXPECT_EQ(form.Link().Messages[MsgProgramError], "Programmierfehler!");
-    EXPECT_EQ(form.LabelRpm1->text(), QStringLiteral("RPM")) << "no row changes it";
+    EXPECT_EQ(form.Link().Messages()[MsgProgramError], "Programmierfehler!");
+    EXPECT_EQ(CONTROL(form, LabelRpm1)->text(), QStringLiteral("RPM")) << "no row changes it";
     Switch(0);
-    EXPECT_EQ(form.ButtonProgram->text(), QStringLiteral("&Programing"));
-    EXPECT_EQ(form.ButtonProgram->toolTip(),
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->text(), QStringLiteral("&Programing"));
+    EXPECT_EQ(CONTROL(form, ButtonProgram)->toolTip(),
               QStringLiteral("Programing  set parametrs to ignition"));
 }
 
 TEST_F(WindowTexts, CzechAndFrenchPeculiarities)
 {
     Switch(3);
-    EXPECT_EQ(form.MenuCzech->text(), QStringLiteral("Če&sky"));
-    EXPECT_EQ(form.MenuFrench->text(), QStringLiteral("Francouzky"));
-    EXPECT_EQ(form.MenuHelp->title(), QStringLiteral("Nápověda"));
-    EXPECT_FALSE(form.MenuTools->title().contains('&'));
+    EXPECT_EQ(CONTROL(form, MenuCzech)->text(), QStringLiteral("Če&sky"));
+    EXPECT_EQ(CONTROL(form, MenuFrench)->text(), QStringLiteral("Francouzky"));
+    EXPECT_EQ(CONTROL(form, MenuHelp)->title(), QStringLiteral("Nápověda"));
+    EXPECT_FALSE(CONTROL(form, MenuTools)->title().contains('&'));
     Switch(2);
-    EXPECT_EQ(form.CheckBoxRevOutLedRazeni->text(), QStringLiteral("Reverse otput polarity"));
-    EXPECT_EQ(form.RadioGroupInput1->Items()[2], QStringLiteral("par embeillage"));
+    EXPECT_EQ(CONTROL(form, CheckBoxRevOutLedRazeni)->text(), QStringLiteral("Reverse otput polarity"));
+    EXPECT_EQ(CONTROL(form, RadioGroupInput1)->Items()[2], QStringLiteral("par embeillage"));
 }
 
 TEST_F(WindowTexts, ExactlyTheChosenLanguageIsChecked)
 {
-    const std::vector<QAction*> items{form.MenuEnglish, form.MenuGerman, form.MenuFrench,
-                                      form.MenuCzech};
+    const std::vector<QAction*> items{CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman), CONTROL(form, MenuFrench),
+                                      CONTROL(form, MenuCzech)};
     const auto checked = [&items] {
         std::vector<int> on;
         for (std::size_t i = 0; i < items.size(); ++i)
@@ -276,61 +284,64 @@ TEST_F(WindowTexts, LanguageItemHintsNeverChange)
 {
     for (std::uint8_t language = 0; language < LanguageCount; ++language) {
         Switch(language);
-        EXPECT_EQ(HintOf(form.MenuEnglish), QStringLiteral("Set English menu"));
-        EXPECT_EQ(HintOf(form.MenuGerman), QStringLiteral("Deutsches Menü"));
-        EXPECT_EQ(HintOf(form.MenuFrench), QStringLiteral("Installer en Francais "));
-        EXPECT_EQ(HintOf(form.MenuCzech), QStringLiteral("Nastavit české menu"));
+        EXPECT_EQ(HintOf(CONTROL(form, MenuEnglish)), QStringLiteral("Set English menu"));
+        EXPECT_EQ(HintOf(CONTROL(form, MenuGerman)), QStringLiteral("Deutsches Menü"));
+        EXPECT_EQ(HintOf(CONTROL(form, MenuFrench)), QStringLiteral("Installer en Francais "));
+        EXPECT_EQ(HintOf(CONTROL(form, MenuCzech)), QStringLiteral("Nastavit české menu"));
     }
 }
 
 TEST_F(WindowTexts, RadioGroupsKeepTheirSelectionAcrossLanguages)
 {
-    form.RadioGroupPolarita->SetItemIndex(2);
-    form.RadioGroupInput1->SetItemIndex(3);
+    CONTROL(form, RadioGroupPolarita)->SetItemIndex(2);
+    CONTROL(form, RadioGroupInput1)->SetItemIndex(3);
     Switch(1);
-    EXPECT_EQ(form.RadioGroupPolarita->ItemIndex(), 2);
-    EXPECT_EQ(form.RadioGroupPolarita->Items()[2], QStringLiteral("Automatisch"));
-    EXPECT_EQ(form.RadioGroupInput1->ItemIndex(), 3);
-    EXPECT_EQ(form.RadioGroupInput2->ItemIndex(), 0);
+    EXPECT_EQ(CONTROL(form, RadioGroupPolarita)->ItemIndex(), 2);
+    EXPECT_EQ(CONTROL(form, RadioGroupPolarita)->Items()[2], QStringLiteral("Automatisch"));
+    EXPECT_EQ(CONTROL(form, RadioGroupInput1)->ItemIndex(), 3);
+    EXPECT_EQ(CONTROL(form, RadioGroupInput2)->ItemIndex(), 0);
 }
 
 TEST_F(WindowTexts, PlaceholdersOnlyWhileTheUnitIsSilent)
 {
-    form.LabelSpojeni->show();
-    Switch(3);
-    EXPECT_EQ(form.LabelMonHardLimiter->text(), QStringLiteral("Omezovač: ---"));
-    EXPECT_EQ(form.LabelMonInput1In->text(), QStringLiteral("Vstup 1: ---"));
-    EXPECT_EQ(form.LabelPolaritaMer->text(), QStringLiteral("Polarita CKPS: ---"));
+    Switch(3); // no answer yet
+    EXPECT_EQ(CONTROL(form, LabelMonHardLimiter)->text(), QStringLiteral("Omezovač: ---"));
+    EXPECT_EQ(CONTROL(form, LabelMonInput1In)->text(), QStringLiteral("Vstup 1: ---"));
+    EXPECT_EQ(CONTROL(form, LabelPolaritaMer)->text(), QStringLiteral("Polarita CKPS: ---"));
 
-    form.LabelSpojeni->hide(); // the unit answers; its values are on the labels
-    form.LabelMonHardLimiter->setText(QStringLiteral("Omezovač: Ne"));
-    form.LabelMonInput1In->setText(QStringLiteral("Vstup 1: Ano"));
+    TFrameData data{};
+    data[MonitorByte::Input1 - 1] = 1;
+    data[MonitorByte::Version - 1] = ExpectedUnitVersion;
+    const TLinkFrame answer = MakeFrame(FrameCode::MonitorAnswer, data);
+    port->Queue({answer.Bytes.begin(), answer.Bytes.end()});
+    Tick(form); // the unit answers; its values are on the labels
+    EXPECT_EQ(CONTROL(form, LabelMonHardLimiter)->text(), QStringLiteral("Omezovač - Ne"));
     Switch(1);
-    EXPECT_EQ(form.LabelMonHardLimiter->text(), QStringLiteral("Omezovač: Ne"));
-    EXPECT_EQ(form.LabelMonInput1In->text(), QStringLiteral("Vstup 1: Ano"));
-    EXPECT_EQ(form.RadioGroupInput1->title(), QStringLiteral("Eingang 1"))
+    EXPECT_EQ(CONTROL(form, LabelMonHardLimiter)->text(), QStringLiteral("Omezovač - Ne"));
+    EXPECT_EQ(CONTROL(form, LabelMonInput1In)->text(), QStringLiteral("Vstup 1: Ano"));
+    EXPECT_EQ(CONTROL(form, RadioGroupInput1)->title(), QStringLiteral("Eingang 1"))
         << "captions still follow";
 }
 
 TEST_F(WindowTexts, StatusBarShowsTheLongHintOfTheControlUnderTheMouse)
 {
     form.show();
-    Enter(form.LabelRpm1);
-    EXPECT_EQ(form.StatusBar1->currentMessage(), QStringLiteral("Speed - Round per Minute"));
-    Enter(form.SpeedButtonZpet);
-    EXPECT_TRUE(form.StatusBar1->currentMessage().isEmpty()) << "Undo has no hint";
-    Enter(form.ButtonVerify);
-    EXPECT_EQ(form.StatusBar1->currentMessage(),
+    Enter(CONTROL(form, LabelRpm1));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Speed - Round per Minute"));
+    Enter(CONTROL(form, SpeedButtonZpet));
+    EXPECT_TRUE(CONTROL(form, StatusBar1)->currentMessage().isEmpty()) << "Undo has no hint";
+    Enter(CONTROL(form, ButtonVerify));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
               QStringLiteral("Compare set parametrs  with parametrs of ignition"));
-    form.MenuAdvanceMinus->hover();
-    EXPECT_EQ(form.StatusBar1->currentMessage(), QStringLiteral("Take off 1 degree of curve A"));
+    CONTROL(form, MenuAdvanceMinus)->hover();
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Take off 1 degree of curve A"));
 
     Switch(3);
-    Enter(form.LabelRpm2);
-    EXPECT_EQ(form.StatusBar1->currentMessage(), QStringLiteral("Rychlost - Otáčky za minutu"));
+    Enter(CONTROL(form, LabelRpm2));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Rychlost - Otáčky za minutu"));
     Switch(1);
-    Enter(form.LabelRpm2);
-    EXPECT_EQ(form.StatusBar1->currentMessage(), QStringLiteral("Umdrehungen pro Minute"));
+    Enter(CONTROL(form, LabelRpm2));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Umdrehungen pro Minute"));
 }
 
 TEST_F(WindowTexts, TooltipsOnlyWhereTheWindowShowsThem)
@@ -344,8 +355,8 @@ TEST_F(WindowTexts, TooltipsOnlyWhereTheWindowShowsThem)
         if (!widget->toolTip().isEmpty())
             withTooltip.insert(widget->objectName());
     EXPECT_EQ(withTooltip, marked);
-    EXPECT_EQ(form.SpeedButton6->toolTip(), QStringLiteral("Set default parametrs"));
-    EXPECT_EQ(form.LabelVerze2->toolTip(), QStringLiteral("Date of program in ignition"));
+    EXPECT_EQ(CONTROL(form, SpeedButton6)->toolTip(), QStringLiteral("Set default parametrs"));
+    EXPECT_EQ(CONTROL(form, LabelVerze2)->toolTip(), QStringLiteral("Date of program in ignition"));
 }
 
 } // namespace

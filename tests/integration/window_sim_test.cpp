@@ -1,4 +1,4 @@
-#include "app/hlav.h"
+#include "window_access.h"
 #include "link/serial_port.h"
 #include "sim_process.h"
 
@@ -18,13 +18,13 @@ TEST(WindowWithSimulatedUnit, ShowsLiveValuesFromTheUnit)
 
     TFormHlav form(std::make_unique<TSerialPort>(std::vector<std::string>{linkPath.toStdString()}));
     form.show();
-    EXPECT_EQ(form.LabelCom->text(), QStringLiteral("COM= COM1"));
+    EXPECT_EQ(CONTROL(form, LabelCom)->text(), QStringLiteral("COM= COM1"));
 
-    const auto showing = [&] { return form.LabelNapeti->text().contains(QStringLiteral(" [V]")) &&
-                                      !form.LabelNapeti->text().contains(QStringLiteral("---")); };
-    EXPECT_TRUE(RunEventLoopUntil(showing, 5000)) << form.LabelNapeti->text().toStdString();
-    EXPECT_TRUE(form.LabelRpm->text().startsWith(QStringLiteral("RPM = ")));
-    EXPECT_FALSE(form.LabelSpojeni->isVisible());
-    EXPECT_FALSE(form.LabelVersion->isVisible());
+    const auto showing = [&] { return CONTROL(form, LabelNapeti)->text().contains(QStringLiteral(" [V]")) &&
+                                      !CONTROL(form, LabelNapeti)->text().contains(QStringLiteral("---")); };
+    EXPECT_TRUE(RunEventLoopUntil(showing, 5000)) << CONTROL(form, LabelNapeti)->text().toStdString();
+    EXPECT_TRUE(CONTROL(form, LabelRpm)->text().startsWith(QStringLiteral("RPM = ")));
+    EXPECT_FALSE(CONTROL(form, LabelSpojeni)->isVisible());
+    EXPECT_FALSE(CONTROL(form, LabelVersion)->isVisible());
     EXPECT_TRUE(form.close());
 }

@@ -5,30 +5,50 @@
 
 namespace {
 
+TLinkFrame SavingAnswer(std::uint16_t countdown)
+{
+    TFrameData data{};
+    data[MonitorByte::SavingCountdown - 1] = static_cast<std::uint8_t>(countdown & 0xFF);
+    data[MonitorByte::SavingCountdown] = static_cast<std::uint8_t>(countdown >> 8);
+    data[MonitorByte::Version - 1] = ExpectedUnitVersion;
+    return MakeFrame(FrameCode::MonitorAnswer, data);
+}
+
 class Tick : public ::testing::Test {
 protected:
     TFakePort port;
     TParamImage image;
     TLinkMachine link{port, image};
+    std::unique_ptr<TLinkMachine> other;
     std::vector<std::string> messages;
 
-    void SetUp() override
+    // A second machine that starts from other counters than a new window's.
+    TLinkMachine& StartFrom(const TLinkState& state)
     {
-        link.ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+        other = std::make_unique<TLinkMachine>(port, image, state);
+        return *other;
     }
 
     void Run(int ticks)
     {
         for (int i = 0; i < ticks; ++i)
             link.Tick();
+        Collect();
     }
-    // Counts block frames by watching TicksSinceSend reset in a transfer.
-    int TickUntilSend(int limit)
+    void Collect()
+    {
+        for (const TLinkEvent& event : link.TakeEvents())
+            if (event.Kind == TLinkEventKind::PortOpenFailed)
+                messages.push_back(event.Text);
+    }
+    void Answer(const TLinkFrame& frame) { port.Queue({frame.Bytes.begin(), frame.Bytes.end()}); }
+    // Counts block frames by watching SendCount grow in a transfer.
+    static int TickUntilSend(TLinkMachine& machine, int limit)
     {
         for (int i = 1; i <= limit; ++i) {
-            const int sendsBefore = link.State.SendCount;
-            link.Tick();
-            if (link.State.SendCount != sendsBefore)
+            const int sendsBefore = machine.State().SendCount;
+            machine.Tick();
+            if (machine.State().SendCount != sendsBefore)
                 return i;
         }
         return -1;
@@ -39,14 +59,14 @@ protected:
 
 TEST_F(Tick, ConnectionWarningFromTheNineteenthTickAndReopenEveryThirty)
 {
-    link.State.PortIndex = 0; // COM1, which opens but never answers
+    link.SetPorts(0, 0); // COM1, which opens but never answers
     link.OpenPort();
     ASSERT_EQ(port.OpenAttempts.size(), 1u);
 
     Run(18);
-    EXPECT_FALSE(link.Display.LabelSpojeniVisible);
+    EXPECT_FALSE(link.Display().LabelSpojeniVisible);
     link.Tick();
-    EXPECT_TRUE(link.Display.LabelSpojeniVisible) << "tick 19";
+    EXPECT_TRUE(link.Display().LabelSpojeniVisible) << "tick 19";
 
     Run(28); // ticks 20..47
     EXPECT_EQ(port.OpenAttempts.size(), 1u);
@@ -64,9 +84,9 @@ TEST_F(Tick, ConnectionWarningFromTheNineteenthTickAndReopenEveryThirty)
 TEST_F(Tick, ComAutoWithNoPortTriesTheNextPortEveryTickThenWraps)
 {
     port.OpenablePorts.clear();
-    link.State.PortIndex = AutoPortEntry;
+    link.SetPorts(AutoPortEntry, 0);
     link.OpenPort();
-    EXPECT_EQ(link.LabelCom, "COM= COM1");
+    EXPECT_EQ(link.LabelCom(), "COM= COM1");
 
     Run(19); // the warning now shows; the failed open asked for the next port at once
     std::vector<int> tried(port.OpenAttempts.begin() + 1, port.OpenAttempts.end());
@@ -84,7 +104,7 @@ TEST_F(Tick, ComAutoWithNoPortTriesTheNextPortEveryTickThenWraps)
 TEST_F(Tick, ComAutoKeepsAPortThatOpensButStaysSilentForThirtyTicks)
 {
     port.OpenablePorts = {1, 2, 3};
-    link.State.PortIndex = AutoPortEntry;
+    link.SetPorts(AutoPortEntry, 0);
     link.OpenPort();
     Run(47);
     EXPECT_EQ(port.OpenAttempts, std::vector<int>{1});
@@ -94,15 +114,16 @@ TEST_F(Tick, ComAutoKeepsAPortThatOpensButStaysSilentForThirtyTicks)
     EXPECT_EQ(port.OpenAttempts.size(), 2u);
     link.Tick();
     EXPECT_EQ(port.OpenAttempts, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(link.LabelCom, "COM= COM3");
+    EXPECT_EQ(link.LabelCom(), "COM= COM3");
 }
 
 TEST_F(Tick, PickedPortThatFailsShowsTheErrorOnceNotOnRetries)
 {
     port.OpenablePorts.clear();
-    link.State.PortIndex = 11;
+    link.SetPorts(11, 0);
     link.OpenPort();
-    EXPECT_EQ(link.LabelCom, "COM= COM12");
+    Collect();
+    EXPECT_EQ(link.LabelCom(), "COM= COM12");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Com opening error!");
     Run(48);
@@ -112,18 +133,21 @@ TEST_F(Tick, PickedPortThatFailsShowsTheErrorOnceNotOnRetries)
 
 TEST_F(Tick, TransferFirstSendDependsOnTicksSinceSend)
 {
-    link.State.TicksSinceSend = 5;
+    link.SetPorts(0, 0);
+    link.OpenPort();
+    Run(5); // idle: the counter stands at 5, one short of a poll
+    ASSERT_EQ(link.State().TicksSinceSend, 5);
     link.BeginTransfer(ModeRead, 0x40, "Read:");
-    EXPECT_EQ(TickUntilSend(10), 1);
+    EXPECT_EQ(TickUntilSend(link, 10), 1);
 
     // Right after an idle poll the counter is 0: the first send comes on the fourth tick.
-    link.State.TransferMode = ModeIdle;
-    link.State.TicksSinceSend = 5;
-    link.Tick();
-    ASSERT_EQ(link.State.TicksSinceSend, 0) << "poll happened";
-    link.BeginTransfer(ModeProgram, 0x00, "Programing:");
-    EXPECT_EQ(TickUntilSend(10), 4);
-    EXPECT_EQ(TickUntilSend(10), 4) << "re-sent every four ticks";
+    TLinkMachine& fresh = StartFrom({});
+    for (int i = 0; i < 6; ++i)
+        fresh.Tick();
+    ASSERT_EQ(fresh.State().TicksSinceSend, 0) << "polled on the sixth tick";
+    fresh.BeginTransfer(ModeProgram, 0x00, "Programing:");
+    EXPECT_EQ(TickUntilSend(fresh, 10), 4);
+    EXPECT_EQ(TickUntilSend(fresh, 10), 4) << "re-sent every four ticks";
 }
 
 TEST_F(Tick, FiveUnansweredSendsFailWithTheModesRedText)
@@ -134,83 +158,132 @@ TEST_F(Tick, FiveUnansweredSendsFailWithTheModesRedText)
     };
     for (const Case& c : {Case{ModeProgram, "Program error!"}, Case{ModeVerify, "Verify error!"},
                           Case{ModeRead, "Read error!"}}) {
-        link.State.TicksSinceSend = 0;
-        link.State.ProgrammedOk = true;
-        link.BeginTransfer(c.Mode, 0x41, "start");
-        EXPECT_TRUE(link.Display.CGaugeProgram.Visible);
-        EXPECT_EQ(link.State.StatusTicks, 200);
-        Run(20);
-        EXPECT_EQ(link.State.SendCount, 5) << c.Text;
-        EXPECT_EQ(link.State.TransferMode, c.Mode) << "still running after 20 ticks";
-        Run(4);
-        EXPECT_EQ(link.State.TransferMode, ModeIdle) << c.Text;
-        EXPECT_EQ(link.Display.LabelHlaseni.Text, c.Text);
-        EXPECT_EQ(link.Display.LabelHlaseni.Background, TColour::Red);
-        EXPECT_EQ(link.State.StatusTicks, 199) << "200, counted down once this tick";
-        EXPECT_TRUE(link.Display.LabelHlaseni.Visible);
-        EXPECT_EQ(link.State.ProgrammedOk, c.Mode == ModeProgram) << c.Text;
+        TLinkState start;
+        start.ProgrammedOk = true;
+        TLinkMachine& machine = StartFrom(start);
+        machine.BeginTransfer(c.Mode, 0x41, "start");
+        EXPECT_TRUE(machine.Display().CGaugeProgram.Visible);
+        EXPECT_EQ(machine.State().StatusTicks, 200);
+        for (int i = 0; i < 20; ++i)
+            machine.Tick();
+        EXPECT_EQ(machine.State().SendCount, 5) << c.Text;
+        EXPECT_EQ(machine.State().TransferMode, c.Mode) << "still running after 20 ticks";
+        for (int i = 0; i < 4; ++i)
+            machine.Tick();
+        EXPECT_EQ(machine.State().TransferMode, ModeIdle) << c.Text;
+        EXPECT_EQ(machine.Display().LabelHlaseni.Text, c.Text);
+        EXPECT_EQ(machine.Display().LabelHlaseni.Background, TColour::Red);
+        EXPECT_EQ(machine.State().StatusTicks, 199) << "200, counted down once this tick";
+        EXPECT_TRUE(machine.Display().LabelHlaseni.Visible);
+        EXPECT_EQ(machine.State().ProgrammedOk, c.Mode == ModeProgram) << c.Text;
     }
 }
 
 TEST_F(Tick, SavingGaugeFollowsTheCountdownAndClampsAtZero)
 {
-    link.State.ProgrammedOk = true;
+    TLinkState start;
+    start.ProgrammedOk = true;
+    TLinkMachine& machine = StartFrom(start);
+    machine.OpenPort();
     const std::pair<int, int> countdownToGauge[] = {{53, 0}, {40, 0}, {35, 1}, {18, 1},
                                                     {17, 2}, {1, 2},  {60, 0}, {500, 0}};
     for (const auto& [countdown, gauge] : countdownToGauge) {
-        link.State.SavingCountdown = static_cast<std::uint16_t>(countdown);
-        link.Tick();
-        EXPECT_EQ(link.Display.LabelHlaseni.Text, "Saving:") << countdown;
-        EXPECT_EQ(link.Display.CGaugeProgram.Progress, gauge) << countdown;
+        Answer(SavingAnswer(static_cast<std::uint16_t>(countdown)));
+        machine.Tick();
+        EXPECT_EQ(machine.Display().LabelHlaseni.Text, "Saving:") << countdown;
+        EXPECT_EQ(machine.Display().CGaugeProgram.Progress, gauge) << countdown;
     }
-    link.State.SavingCountdown = 0;
-    link.Tick();
-    EXPECT_EQ(link.Display.LabelHlaseni.Text, "Programing: OK");
-    EXPECT_EQ(link.Display.CGaugeProgram.Progress, 3);
+    Answer(SavingAnswer(0));
+    machine.Tick();
+    EXPECT_EQ(machine.Display().LabelHlaseni.Text, "Programing: OK");
+    EXPECT_EQ(machine.Display().CGaugeProgram.Progress, 3);
 }
 
 TEST_F(Tick, StatusCountdownHidesLabelAndGaugeAndClearsProgrammedOk)
 {
-    link.State.ProgrammedOk = true;
-    link.State.SavingCountdown = 10;
-    link.Tick();
-    link.State.SavingCountdown = 0;
-    link.Display.CGaugeProgram.Visible = true;
-    Run(199);
-    EXPECT_TRUE(link.Display.LabelHlaseni.Visible);
-    EXPECT_TRUE(link.State.ProgrammedOk);
-    link.Tick();
-    EXPECT_FALSE(link.Display.LabelHlaseni.Visible);
-    EXPECT_FALSE(link.Display.CGaugeProgram.Visible);
-    EXPECT_FALSE(link.State.ProgrammedOk);
+    TLinkState start;
+    start.ProgrammedOk = true;
+    TLinkMachine& machine = StartFrom(start);
+    machine.OpenPort();
+    // A programming that gets no answer leaves the gauge shown and the flag set.
+    machine.BeginTransfer(ModeProgram, 0x01, "Programing:");
+    for (int i = 0; i < 24; ++i)
+        machine.Tick();
+    ASSERT_EQ(machine.State().TransferMode, ModeIdle);
+    Answer(SavingAnswer(10));
+    machine.Tick();
+    Answer(SavingAnswer(0));
+    for (int i = 0; i < 199; ++i)
+        machine.Tick();
+    EXPECT_TRUE(machine.Display().LabelHlaseni.Visible);
+    EXPECT_TRUE(machine.Display().CGaugeProgram.Visible);
+    EXPECT_TRUE(machine.State().ProgrammedOk);
+    machine.Tick();
+    EXPECT_FALSE(machine.Display().LabelHlaseni.Visible);
+    EXPECT_FALSE(machine.Display().CGaugeProgram.Visible);
+    EXPECT_FALSE(machine.State().ProgrammedOk);
 }
 
 TEST_F(Tick, PrintingKeepsTheStatusAndTheWarningHidden)
 {
-    link.State.Printing = true;
-    link.State.StatusTicks = 50;
+    link.BeginTransfer(ModeRead, 0x40, "Read:");
+    link.SetPrinting(true);
     Run(30);
-    EXPECT_FALSE(link.Display.LabelHlaseni.Visible);
-    EXPECT_FALSE(link.Display.LabelSpojeniVisible);
-    link.State.Printing = false;
+    EXPECT_FALSE(link.Display().LabelHlaseni.Visible);
+    EXPECT_FALSE(link.Display().LabelSpojeniVisible);
+    link.SetPrinting(false);
     link.Tick();
-    EXPECT_TRUE(link.Display.LabelHlaseni.Visible);
-    EXPECT_TRUE(link.Display.LabelSpojeniVisible);
+    EXPECT_TRUE(link.Display().LabelHlaseni.Visible);
+    EXPECT_TRUE(link.Display().LabelSpojeniVisible);
 }
 
 TEST_F(Tick, ConnectionWarningHidesTheVersionWarning)
 {
-    link.Display.LabelVersionVisible = true;
+    link.OpenPort();
+    TLinkFrame otherVersion = SavingAnswer(0);
+    otherVersion.Bytes[MonitorByte::Version] = ExpectedUnitVersion - 1;
+    otherVersion.Seal();
+    Answer(otherVersion);
     Run(18);
-    EXPECT_TRUE(link.Display.LabelVersionVisible);
+    EXPECT_TRUE(link.Display().LabelVersionVisible);
     link.Tick();
-    EXPECT_FALSE(link.Display.LabelVersionVisible);
+    EXPECT_FALSE(link.Display().LabelVersionVisible);
 }
 
 TEST_F(Tick, ReadModeClearsProgrammedOkEveryTick)
 {
-    link.BeginTransfer(ModeRead, 0x40, "Read:");
-    link.State.ProgrammedOk = true;
-    link.Tick();
-    EXPECT_FALSE(link.State.ProgrammedOk);
+    TLinkState start;
+    start.ProgrammedOk = true;
+    TLinkMachine& machine = StartFrom(start);
+    machine.BeginTransfer(ModeRead, 0x40, "Read:");
+    machine.Tick();
+    EXPECT_FALSE(machine.State().ProgrammedOk);
+}
+
+TEST_F(Tick, NamedDevicesThatAllFailAreReportedOnceEvenInComAuto)
+{
+    port.OpenablePorts.clear();
+    port.NamedPorts = 2;
+    port.FailureReason = "/dev/ttyUSB9: Permission denied";
+    link.SetPorts(AutoPortEntry, 0);
+    link.OpenPort();
+    Collect();
+    EXPECT_TRUE(messages.empty()) << "the second device may still open";
+    Run(19); // the warning shows and the scan moves on to the second device
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Com opening error!\n/dev/ttyUSB9: Permission denied");
+    Run(60); // the scan wraps round and tries both again
+    EXPECT_EQ(messages.size(), 1u) << "said once, then retried quietly";
+    EXPECT_GT(port.OpenAttempts.size(), 21u);
+}
+
+TEST_F(Tick, NamedDevicesStayQuietOnceOneHasOpened)
+{
+    port.OpenablePorts = {1};
+    port.NamedPorts = 2;
+    link.SetPorts(AutoPortEntry, 0);
+    link.OpenPort();
+    port.OpenablePorts.clear(); // unplugged after it first opened
+    Run(100);
+    EXPECT_TRUE(messages.empty());
 }

@@ -98,7 +98,14 @@ TEST(SerialPort, NumberBeyondTheListOrAMissingDeviceFailsToOpen)
     EXPECT_FALSE(port.Open(1));
     EXPECT_FALSE(port.Open(2));
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(port.OpenFailureAdvice(), "") << "a missing device is not a permission problem";
+    const std::string reason = port.OpenFailureReason();
+    EXPECT_NE(reason.find("COM2"), std::string::npos) << "port 2 names no device: " << reason;
+    EXPECT_FALSE(port.Open(1));
+    EXPECT_EQ(port.OpenFailureReason().find("/dev/kolvane-no-such-device: "), 0u)
+        << port.OpenFailureReason();
+    EXPECT_EQ(port.OpenFailureReason().find("usermod"), std::string::npos)
+        << "a missing device is not a permission problem";
+    EXPECT_EQ(port.NamedPortCount(), 1);
     EXPECT_EQ(port.BytesAvailable(), 0u);
     std::uint8_t byte = 0;
     EXPECT_EQ(port.Read(&byte, 1), 0u);

@@ -8,10 +8,18 @@
 #include <string>
 #include <vector>
 
-// A port for tick-level tests: records opens and writes, hands out queued bytes.
+// A port for tick-level tests and benchmarks: records opens and writes, hands
+// out queued bytes. With no openable ports it is a port that never opens.
 class TFakePort : public ILinkPort {
 public:
-    std::set<int> OpenablePorts{1};
+    explicit TFakePort(std::set<int> openable = {1}) : OpenablePorts(std::move(openable)) {}
+
+    std::set<int> OpenablePorts;
+    // A benchmark turns this off so that millions of writes keep no memory.
+    bool KeepWrites = true;
+    // What OpenFailureReason says after a failed open.
+    std::string FailureReason;
+    int NamedPorts = 0;
     std::vector<int> OpenAttempts;
     int CloseCount = 0;
     int DrainCount = 0;
@@ -44,7 +52,8 @@ public:
     {
         if (!m_open)
             return false;
-        Written.emplace_back(data, data + size);
+        if (KeepWrites)
+            Written.emplace_back(data, data + size);
         return true;
     }
     void Drain() override { ++DrainCount; }
@@ -52,6 +61,8 @@ public:
     {
         return "/dev/fake" + std::to_string(portNumber);
     }
+    std::string OpenFailureReason() const override { return m_open ? "" : FailureReason; }
+    int NamedPortCount() const override { return NamedPorts; }
 
     void Queue(const std::vector<std::uint8_t>& bytes)
     {

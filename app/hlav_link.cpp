@@ -1,0 +1,155 @@
+// The link as the window shows it: the tick, the port menu, the live display
+// and the transfer commands. The rules are the link machine's; this copies
+// what it decided onto the widgets and reacts to what it reported.
+#include "app/hlav.h"
+
+#include "app/program_tick.h"
+#include "ui/hint_router.h"
+#include "ui/label.h"
+#include "ui/widget_paint.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPalette>
+#include <QProgressBar>
+
+namespace {
+
+struct TMonitorLabel {
+    TLabelModel TMonitorDisplay::*Model;
+    QLabel* THlavControls::*Label;
+};
+
+using M = TMonitorDisplay;
+using H = THlavControls;
+const TMonitorLabel MonitorLabels[] = {
+    {&M::LabelRpm, &H::LabelRpm},
+    {&M::LabelMon_Advance, &H::LabelMon_Advance},
+    {&M::LabelNapeti, &H::LabelNapeti},
+    {&M::LabelMonStartLimiterOut, &H::LabelMonStartLimiterOut},
+    {&M::LabelMonHardLimiter, &H::LabelMonHardLimiter},
+    {&M::LabelMonLedRazeni, &H::LabelMonLedRazeni},
+    {&M::LabelClutchMon, &H::LabelClutchMon},
+    {&M::LabelMonRetard, &H::LabelMonRetard},
+    {&M::LabelBlocking, &H::LabelBlocking},
+    {&M::LabelKillSwitch, &H::LabelKillSwitch},
+    {&M::LabelMonInput1In, &H::LabelMonInput1In},
+    {&M::LabelMonInput2In, &H::LabelMonInput2In},
+    {&M::LabelSnimac, &H::LabelSnimac},
+    {&M::LabelPolaritaMer, &H::LabelPolaritaMer},
+    {&M::LabelPocetProgramovani, &H::LabelPocetProgramovani},
+};
+
+void SetEditBackground(QLineEdit* edit, bool highlighted)
+{
+    const QColor wanted = highlighted ? ToQColor(TColour::Lime)
+                                      : QGuiApplication::palette().color(QPalette::Base);
+    if (edit->palette().color(QPalette::Base) == wanted)
+        return;
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, wanted);
+    edit->setPalette(palette);
+}
+
+} // namespace
+
+void TFormHlav::Timer1Timer()
+{
+    ProgramTick(m_link, {});
+    ShowLinkDisplay();
+    emit Ticked();
+    ReactToLinkEvents();
+}
+
+void TFormHlav::ShowLinkDisplay()
+{
+    const TLinkDisplay& display = m_link.Display();
+    ShowLabel(m_ui.LabelHlaseni, display.LabelHlaseni);
+    ShowGauge(m_ui.CGaugeProgram, display.CGaugeProgram);
+    m_ui.LabelSpojeni->setVisible(display.LabelSpojeniVisible);
+    m_ui.LabelVersion->setVisible(display.LabelVersionVisible);
+    if (m_ui.LabelCom->text().toStdString() != m_link.LabelCom())
+        ShowPortName(); // the re-open cycle moved on to another port
+    ShowMonitorDisplay();
+}
+
+// After the tick or the command that queued them, never inside: a message
+// box runs ticks of its own while it is open.
+void TFormHlav::ReactToLinkEvents()
+{
+    for (const TLinkEvent& event : m_link.TakeEvents()) {
+        if (event.Kind == TLinkEventKind::PortOpenFailed)
+            QMessageBox::warning(this, windowTitle(), QString::fromStdString(event.Text));
+    }
+}
+
+void TFormHlav::ShowMonitorDisplay()
+{
+    const TMonitorDisplay& monitor = m_link.Monitor();
+    if (monitor.Generation != m_shownMonitorGeneration) {
+        m_shownMonitorGeneration = monitor.Generation;
+        for (const TMonitorLabel& label : MonitorLabels) {
+            const TLabelModel& model = monitor.*label.Model;
+            QLabel* widget = m_ui.*label.Label;
+            SetCaption(widget, QString::fromStdString(model.Text));
+            SetBackground(widget, model.Background);
+        }
+        m_ui.CGaugeRpm->setValue(monitor.CGaugeRpm);
+        SetCaption(m_ui.LabelVersion, QString::fromStdString(monitor.LabelVersion.Text));
+        m_ui.LabelEeDataErr->setVisible(monitor.LabelEeDataErrVisible);
+        for (int k = 0; k < 8; ++k)
+            SetCaption(m_ui.*HlavSlots::TestLabels[k], QString::fromStdString(monitor.LabelTest[k]));
+    }
+    for (int r = 0; r < CurvePoints; ++r) {
+        SetEditBackground(m_ui.RpmEdits[r], m_link.RowHighlighted(r));
+        SetEditBackground(m_ui.AdvanceEdits[r], m_link.RowHighlighted(r));
+    }
+}
+
+void TFormHlav::BuildPortMenu()
+{
+    for (int i = 0; i < PortMenuEntries; ++i) {
+        const QString caption = i == AutoPortEntry ? QStringLiteral("Com Auto")
+                                                   : QStringLiteral("Com %1").arg(i + 1);
+        QAction* item = m_ui.MenuCom->addAction(caption);
+        item->setObjectName(QStringLiteral("MenuComItem%1").arg(i + 1));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, item] { MenuCom1Click(item); });
+        m_ui.PortMenuItems[i] = item;
+    }
+}
+
+void TFormHlav::MenuCom1Click(QObject* sender)
+{
+    std::uint8_t entry = PortMenuEntries; // no match keeps PortIndex
+    for (int i = 0; i < PortMenuEntries; ++i)
+        if (m_ui.PortMenuItems[i] == sender)
+            entry = static_cast<std::uint8_t>(i);
+    m_link.SelectPort(entry);
+    ShowPortChoice();
+    ReactToLinkEvents();
+}
+
+void TFormHlav::ShowPortChoice()
+{
+    for (int i = 0; i < PortMenuEntries; ++i)
+        if (m_ui.PortMenuItems[i])
+            m_ui.PortMenuItems[i]->setChecked(i == m_link.State().PortIndex);
+    ShowPortName();
+}
+
+void TFormHlav::ShowPortName()
+{
+    SetCaption(m_ui.LabelCom, QString::fromStdString(m_link.LabelCom()));
+    const std::string device = m_port->DeviceName(m_link.SelectedPortNumber());
+    THintRouter::SetHint(m_ui.LabelCom, QString::fromStdString(device.empty() ? "-" : device));
+}
+
+// The transfers come with their commands.
+void TFormHlav::MenuReadClick() {}
+void TFormHlav::MenuVerifyClick() {}
+void TFormHlav::MenuProgramClick() {}
