@@ -8,8 +8,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+# CI turns warnings into errors with WERROR=ON.
+WERROR ?= OFF
 
-.PHONY: run test asan bench deps build clean
+.PHONY: run test asan bench deps configure build clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -21,20 +23,23 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVANE_WERROR=$(WERROR)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # With PORT=/dev/ttyUSB0 (or any device) it talks to real hardware; without
-# it, to the simulated unit.
-run: build
+# it, to the simulated unit. Only the two programs are built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target kolvane kolvane-unit-sim
 	./$(BUILD)/app/kolvane $(if $(PORT),--port $(PORT),--demo) $(ARGS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKOLVANE_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKOLVANE_SANITIZE=ON -DKOLVANE_WERROR=$(WERROR)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 

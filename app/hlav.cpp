@@ -129,7 +129,10 @@ void TFormHlav::FormClose()
     NormaliseImage();
 }
 
-void TFormHlav::MenuExitClick() { close(); }
+void TFormHlav::MenuExitClick()
+{
+    close();
+}
 
 std::vector<std::string> ProgramArguments()
 {

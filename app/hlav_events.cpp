@@ -46,11 +46,11 @@ void TFormHlav::ConnectHandlers()
     bindItem(m_ui.MenuAbout, &TFormHlav::MenuAboutClick);
     // A tool-bar button runs its menu item, so both always do the same.
     const std::pair<QAbstractButton*, QAction*> buttons[] = {
-        {m_ui.SpeedButton6, m_ui.MenuNew},          {m_ui.SpeedButton5, m_ui.MenuOpen},
-        {m_ui.SpeedButton7, m_ui.MenuSave},         {m_ui.SpeedButtonPrint, m_ui.MenuPrint},
-        {m_ui.SpeedButtonZpet, m_ui.MenuZpet},      {m_ui.SpeedButtonZnovu, m_ui.MenuZnovu},
-        {m_ui.ButtonRead, m_ui.MenuRead},           {m_ui.ButtonVerify, m_ui.MenuVerify},
-        {m_ui.ButtonProgram, m_ui.MenuProgram},     {m_ui.BitBtnAdvMinus, m_ui.MenuAdvanceMinus},
+        {m_ui.SpeedButton6, m_ui.MenuNew},         {m_ui.SpeedButton5, m_ui.MenuOpen},
+        {m_ui.SpeedButton7, m_ui.MenuSave},        {m_ui.SpeedButtonPrint, m_ui.MenuPrint},
+        {m_ui.SpeedButtonZpet, m_ui.MenuZpet},     {m_ui.SpeedButtonZnovu, m_ui.MenuZnovu},
+        {m_ui.ButtonRead, m_ui.MenuRead},          {m_ui.ButtonVerify, m_ui.MenuVerify},
+        {m_ui.ButtonProgram, m_ui.MenuProgram},    {m_ui.BitBtnAdvMinus, m_ui.MenuAdvanceMinus},
         {m_ui.BitBtnAdvPlus, m_ui.MenuAdvancePlus}};
     for (const auto& [button, item] : buttons)
         connect(button, &QAbstractButton::clicked, item, &QAction::trigger);
@@ -59,8 +59,10 @@ void TFormHlav::ConnectHandlers()
 
 void TFormHlav::ConnectEditor()
 {
-    connect(m_ui.RadioGroupPolarita, &TRadioGroup::Clicked, this, [this] { RadioGroupPolaritaClick(); });
-    connect(m_ui.RadioGroupInput2, &TRadioGroup::Clicked, this, [this] { RadioGroupInput2Click(); });
+    connect(m_ui.RadioGroupPolarita, &TRadioGroup::Clicked, this,
+            [this] { RadioGroupPolaritaClick(); });
+    connect(m_ui.RadioGroupInput2, &TRadioGroup::Clicked, this,
+            [this] { RadioGroupInput2Click(); });
 
     std::vector<std::pair<QLineEdit*, TUpDown*>> exitPairs{
         {m_ui.EditPocetBodu, m_ui.UpDownPocetBodu},  {m_ui.EditBaseAdv, m_ui.UpDownBaseAdv},
@@ -80,7 +82,8 @@ void TFormHlav::ConnectEditor()
     }
     for (QLineEdit* edit : {m_ui.EditClutch1, m_ui.EditClutch2, m_ui.EditLedRazeni})
         edit->installEventFilter(this);
-    for (QCheckBox* box : {m_ui.CheckBoxZakazCteni, m_ui.CheckBoxProgHned, m_ui.CheckBoxRevOutLedRazeni})
+    for (QCheckBox* box :
+         {m_ui.CheckBoxZakazCteni, m_ui.CheckBoxProgHned, m_ui.CheckBoxRevOutLedRazeni})
         box->installEventFilter(this);
     m_ui.GrafAdv->installEventFilter(this);
 }
@@ -145,8 +148,11 @@ void TFormHlav::GrafAdvEvent(QEvent* event)
             GrafAdvMouseUp(mouse->button(), at.x(), at.y());
         break;
     }
-    case QEvent::Leave: GrafAdvMouseLeave(); break;
-    default: break;
+    case QEvent::Leave:
+        GrafAdvMouseLeave();
+        break;
+    default:
+        break;
     }
 }
 

@@ -5,9 +5,9 @@
 #include "params/binding.h"
 #include "ui/form_builder.h"
 #include "ui/hint_router.h"
-#include "ui/radio_group.h"
 #include "ui/label.h"
 #include "ui/pictures.h"
+#include "ui/radio_group.h"
 #include "ui/up_down.h"
 #include "ui/widget_paint.h"
 
@@ -142,8 +142,10 @@ void BuildToolBar(THlavControls& ui, QWidget* client)
     ui.SpeedButton7 = NewSpeedButton(bar, "SpeedButton7", {73, 12, 24, 23}, TToolGlyph::Save);
     ui.SpeedButtonPrint =
         NewSpeedButton(bar, "SpeedButtonPrint", {106, 12, 24, 23}, TToolGlyph::Print);
-    ui.SpeedButtonZpet = NewSpeedButton(bar, "SpeedButtonZpet", {139, 13, 23, 22}, TToolGlyph::Undo);
-    ui.SpeedButtonZnovu = NewSpeedButton(bar, "SpeedButtonZnovu", {172, 13, 23, 22}, TToolGlyph::Redo);
+    ui.SpeedButtonZpet =
+        NewSpeedButton(bar, "SpeedButtonZpet", {139, 13, 23, 22}, TToolGlyph::Undo);
+    ui.SpeedButtonZnovu =
+        NewSpeedButton(bar, "SpeedButtonZnovu", {172, 13, 23, 22}, TToolGlyph::Redo);
     ui.ButtonRead = NewButton(bar, "ButtonRead", {206, 12, 57, 23});
     ui.ButtonVerify = NewButton(bar, "ButtonVerify", {273, 12, 65, 23});
     ui.ButtonProgram = NewButton(bar, "ButtonProgram", {348, 12, 81, 23});
@@ -182,9 +184,10 @@ void SetHlavTabOrder(THlavControls& ui)
         order.push_back(ui.*HlavSlots::RpmEdits[i]);
         order.push_back(ui.*HlavSlots::AdvanceEdits[i]);
     }
-    order.insert(order.end(), {ui.EditPocetBodu, ui.EditBaseAdv, ui.EditOmez2, ui.EditOmez1, ui.EditRetard,
-                               ui.EditClutch1, ui.EditClutch2});
-    for (const TRadioGroup* group : {ui.RadioGroupPolarita, ui.RadioGroupInput1, ui.RadioGroupInput2})
+    order.insert(order.end(), {ui.EditPocetBodu, ui.EditBaseAdv, ui.EditOmez2, ui.EditOmez1,
+                               ui.EditRetard, ui.EditClutch1, ui.EditClutch2});
+    for (const TRadioGroup* group :
+         {ui.RadioGroupPolarita, ui.RadioGroupInput1, ui.RadioGroupInput2})
         for (int i = 0; i < group->Items().size(); ++i)
             order.push_back(group->Button(i));
     order.insert(order.end(), {ui.EditRpmPulsu, ui.EditRpmKorekce, ui.EditLedRazeni});
@@ -195,8 +198,8 @@ void SetHlavTabOrder(THlavControls& ui)
 void MarkTooltips(THlavControls& ui)
 {
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             ui.SpeedButton6, ui.SpeedButton5, ui.SpeedButton7, ui.SpeedButtonPrint, ui.ButtonRead, ui.ButtonVerify,
-             ui.ButtonProgram, ui.BitBtnAdvMinus, ui.BitBtnAdvPlus, ui.CheckBoxProgHned, ui.LabelVerze1,
-             ui.LabelVerze2, ui.LabelVerze3})
+             ui.SpeedButton6, ui.SpeedButton5, ui.SpeedButton7, ui.SpeedButtonPrint, ui.ButtonRead,
+             ui.ButtonVerify, ui.ButtonProgram, ui.BitBtnAdvMinus, ui.BitBtnAdvPlus,
+             ui.CheckBoxProgHned, ui.LabelVerze1, ui.LabelVerze2, ui.LabelVerze3})
         THintRouter::SetShowHint(shown, true);
 }

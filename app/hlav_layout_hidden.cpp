@@ -47,7 +47,8 @@ void BuildHiddenGroups(THlavControls& ui, QWidget* client)
     ui.EditLedRazeni = NewEdit(ui.GroupBox1, "EditLedRazeni", 8, 16, 42);
     ui.UpDownLedRazeni = NewBoundUpDown(SpinBinding("UpDownLedRazeni"), ui.EditLedRazeni);
     ui.LabelLedRazeni = NewLabel(ui.GroupBox1, "LabelLedRazeni", 74, 20);
-    ui.CheckBoxRevOutLedRazeni = NewCheckBox(ui.GroupBox1, "CheckBoxRevOutLedRazeni", {8, 42, 200, 17});
+    ui.CheckBoxRevOutLedRazeni =
+        NewCheckBox(ui.GroupBox1, "CheckBoxRevOutLedRazeni", {8, 42, 200, 17});
 
     ui.GroupBoxMonInput = NewGroupBox(client, "GroupBoxMonInput", {791, 427, 252, 65});
     ui.LabelMonInput1In = NewMonitorLabel(ui.GroupBoxMonInput, "LabelMonInput1In", 8, 16);

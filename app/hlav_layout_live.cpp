@@ -47,12 +47,13 @@ void BuildLiveDisplay(THlavControls& ui, QWidget* client)
 {
     ui.LabelRpm = NewFontLabel(client, "LabelRpm", LiveLeft, 380, LiveFontPixels, true);
     ui.CGaugeRpm = NewGauge(client, "CGaugeRpm", {LiveLeft, 402, 241, 16}, 100,
-                         ToQColor(TColour::Fuchsia), false);
+                            ToQColor(TColour::Fuchsia), false);
     ui.LabelMon_Advance =
         NewFontLabel(client, "LabelMon_Advance", LiveLeft, 424, LiveFontPixels, true);
     ui.LabelSnimac = NewFontLabel(client, "LabelSnimac", LiveLeft, 447, LiveFontPixels, false);
     ui.LabelNapeti = NewFontLabel(client, "LabelNapeti", LiveLeft, 469, LiveFontPixels, true);
-    ui.LabelKillSwitch = NewFontLabel(client, "LabelKillSwitch", LiveLeft, 492, LiveFontPixels, false);
+    ui.LabelKillSwitch =
+        NewFontLabel(client, "LabelKillSwitch", LiveLeft, 492, LiveFontPixels, false);
     ui.LabelMonHardLimiter =
         NewFontLabel(client, "LabelMonHardLimiter", LiveLeft, 518, LiveFontPixels, false);
     ui.LabelPolaritaMer =
@@ -76,7 +77,7 @@ void BuildStatusLabels(THlavControls& ui, QWidget* client)
     black.setColor(QPalette::WindowText, Qt::black);
     ui.LabelHlaseni->setPalette(black);
     ui.CGaugeProgram = NewGauge(client, "CGaugeProgram", {8, 585, 273, 16}, TGaugeModel::MaxValue,
-                             ToQColor(TColour::Aqua), true);
+                                ToQColor(TColour::Aqua), true);
     ui.LabelVerze1 = NewLabel(client, "LabelVerze1", 13, 612);
     ui.LabelVerze2 = NewLabel(client, "LabelVerze2", 85, 612);
     ui.LabelVerze3 = NewLabel(client, "LabelVerze3", 158, 612);

@@ -46,8 +46,8 @@ const TMonitorLabel MonitorLabels[] = {
 
 void SetEditBackground(QLineEdit* edit, bool highlighted)
 {
-    const QColor wanted = highlighted ? ToQColor(TColour::Lime)
-                                      : QGuiApplication::palette().color(QPalette::Base);
+    const QColor wanted =
+        highlighted ? ToQColor(TColour::Lime) : QGuiApplication::palette().color(QPalette::Base);
     if (edit->palette().color(QPalette::Base) == wanted)
         return;
     QPalette palette = edit->palette();
@@ -102,7 +102,8 @@ void TFormHlav::ShowMonitorDisplay()
         SetCaption(m_ui.LabelVersion, QString::fromStdString(monitor.LabelVersion.Text));
         m_ui.LabelEeDataErr->setVisible(monitor.LabelEeDataErrVisible);
         for (int k = 0; k < 8; ++k)
-            SetCaption(m_ui.*HlavSlots::TestLabels[k], QString::fromStdString(monitor.LabelTest[k]));
+            SetCaption(m_ui.*HlavSlots::TestLabels[k],
+                       QString::fromStdString(monitor.LabelTest[k]));
     }
     for (int r = 0; r < CurvePoints; ++r) {
         SetEditBackground(m_ui.RpmEdits[r], m_link.RowHighlighted(r));
@@ -113,8 +114,8 @@ void TFormHlav::ShowMonitorDisplay()
 void TFormHlav::BuildPortMenu()
 {
     for (int i = 0; i < PortMenuEntries; ++i) {
-        const QString caption = i == AutoPortEntry ? QStringLiteral("Com Auto")
-                                                   : QStringLiteral("Com %1").arg(i + 1);
+        const QString caption =
+            i == AutoPortEntry ? QStringLiteral("Com Auto") : QStringLiteral("Com %1").arg(i + 1);
         QAction* item = m_ui.MenuCom->addAction(caption);
         item->setObjectName(QStringLiteral("MenuComItem%1").arg(i + 1));
         item->setCheckable(true);

@@ -96,7 +96,7 @@ void BuildDialogs(QMainWindow& form, THlavControls& ui)
     ui.OpenDialog1->DefaultExt = QStringLiteral("ign");
     ui.OpenDialog1->FileName = QStringLiteral(" ");
     ui.OpenDialog1->Filters = {QStringLiteral("Ignition Parametrs(*.ign)"),
-                            QStringLiteral("All Files (*.*)")};
+                               QStringLiteral("All Files (*.*)")};
 
     ui.SaveDialog1 = new TFileDialog(TFileDialog::TKind::Save, &form);
     ui.SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));

@@ -20,7 +20,8 @@ void TFormHlav::ApplyFormTexts()
     ApplyTexts(BuildCaptionTable(0, english));
     ApplyTexts(LiveDisplayPlaceholders(english));
     ApplyTexts(FormTexts());
-    for (TRadioGroup* group : {m_ui.RadioGroupPolarita, m_ui.RadioGroupInput1, m_ui.RadioGroupInput2})
+    for (TRadioGroup* group :
+         {m_ui.RadioGroupPolarita, m_ui.RadioGroupInput1, m_ui.RadioGroupInput2})
         group->SetItemIndex(0);
 }
 
@@ -35,7 +36,8 @@ void TFormHlav::FillMessageTable()
 
 void TFormHlav::FillCaptionTable()
 {
-    const std::array<QAction*, LanguageCount> items{m_ui.MenuEnglish, m_ui.MenuGerman, m_ui.MenuFrench, m_ui.MenuCzech};
+    const std::array<QAction*, LanguageCount> items{m_ui.MenuEnglish, m_ui.MenuGerman,
+                                                    m_ui.MenuFrench, m_ui.MenuCzech};
     for (int language = 0; language < LanguageCount; ++language)
         items[language]->setChecked(language == LanguageIndex);
     ApplyTexts(BuildCaptionTable(LanguageIndex, m_messages));
@@ -60,10 +62,22 @@ void TFormHlav::SetLanguage(std::uint8_t language)
     FillMessageTable();
 }
 
-void TFormHlav::MenuEnglishClick() { SetLanguage(0); }
-void TFormHlav::MenuGermanClick() { SetLanguage(1); }
-void TFormHlav::MenuFrenchClick() { SetLanguage(2); }
-void TFormHlav::MenuCzechClick() { SetLanguage(3); }
+void TFormHlav::MenuEnglishClick()
+{
+    SetLanguage(0);
+}
+void TFormHlav::MenuGermanClick()
+{
+    SetLanguage(1);
+}
+void TFormHlav::MenuFrenchClick()
+{
+    SetLanguage(2);
+}
+void TFormHlav::MenuCzechClick()
+{
+    SetLanguage(3);
+}
 
 QObject* TFormHlav::FindControl(const std::string& name)
 {

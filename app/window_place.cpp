@@ -14,7 +14,8 @@ QPoint CentredTopLeft(QSize frame, QRect screen)
 
 QPoint KeepTitleBarOnScreen(QPoint topLeft, QRect available)
 {
-    const int left = std::max(available.left(), std::min(topLeft.x(), available.right() - GripPixels));
+    const int left =
+        std::max(available.left(), std::min(topLeft.x(), available.right() - GripPixels));
     const int top =
         std::max(available.top(), std::min(topLeft.y(), available.bottom() - GripPixels));
     return {left, top};

@@ -18,9 +18,15 @@ TFrameData TLinkFrame::Data() const
     return data;
 }
 
-void TLinkFrame::Seal() { Bytes[FrameSize - 1] = XorFrom0xFF(Bytes.data(), FrameSize - 1); }
+void TLinkFrame::Seal()
+{
+    Bytes[FrameSize - 1] = XorFrom0xFF(Bytes.data(), FrameSize - 1);
+}
 
-bool TLinkFrame::Intact() const { return XorFrom0xFF(Bytes.data(), FrameSize) == 0; }
+bool TLinkFrame::Intact() const
+{
+    return XorFrom0xFF(Bytes.data(), FrameSize) == 0;
+}
 
 TLinkFrame MakeFrame(std::uint8_t code, const TFrameData& data)
 {

@@ -137,7 +137,10 @@ std::vector<TLinkEvent> TLinkMachine::TakeEvents()
     return events;
 }
 
-void TLinkMachine::HighlightCurveRow() { m_highlight = FindHighlightRow(m_state.EngineSpeed, m_image); }
+void TLinkMachine::HighlightCurveRow()
+{
+    m_highlight = FindHighlightRow(m_state.EngineSpeed, m_image);
+}
 
 bool TLinkMachine::RowHighlighted(int row) const
 {

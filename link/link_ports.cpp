@@ -54,7 +54,10 @@ void TLinkMachine::ReportOpenFailure(int portNumber)
                         m_messages[MsgComOpeningError] + (reason.empty() ? "" : "\n" + reason)});
 }
 
-void TLinkMachine::ClosePort() { m_port.Close(); }
+void TLinkMachine::ClosePort()
+{
+    m_port.Close();
+}
 
 void TLinkMachine::SelectPort(std::uint8_t entry)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "texts/display_model.h"
 #include "link/monitor_record.h"
 #include "params/param_image.h"
+#include "texts/display_model.h"
 #include "texts/message_table.h"
 
 #include <array>

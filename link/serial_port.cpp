@@ -21,14 +21,18 @@ TSerialPort::TSerialPort(std::vector<std::string> explicitPorts)
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
 }
 
-TSerialPort::~TSerialPort() { Close(); }
+TSerialPort::~TSerialPort()
+{
+    Close();
+}
 
 std::vector<std::string> TSerialPort::PortList() const
 {
     if (!m_explicitPorts.empty())
         return m_explicitPorts;
     const auto now = std::chrono::steady_clock::now();
-    if (m_scannedAt == std::chrono::steady_clock::time_point{} || now - m_scannedAt >= RescanAfter) {
+    if (m_scannedAt == std::chrono::steady_clock::time_point{} ||
+        now - m_scannedAt >= RescanAfter) {
         std::vector<std::string> found;
         for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
             found.push_back(info.systemLocation().toStdString());
@@ -61,11 +65,10 @@ bool TSerialPort::Open(int portNumber)
             m_failure += "\n" + advice;
         return false;
     }
-    const bool configured = m_serial.setBaudRate(QSerialPort::Baud57600) &&
-                            m_serial.setDataBits(QSerialPort::Data8) &&
-                            m_serial.setParity(QSerialPort::NoParity) &&
-                            m_serial.setStopBits(QSerialPort::OneStop) &&
-                            m_serial.setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured =
+        m_serial.setBaudRate(QSerialPort::Baud57600) && m_serial.setDataBits(QSerialPort::Data8) &&
+        m_serial.setParity(QSerialPort::NoParity) && m_serial.setStopBits(QSerialPort::OneStop) &&
+        m_serial.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         m_failure = m_path + ": " + m_serial.errorString().toStdString();
         m_serial.close();
@@ -81,7 +84,10 @@ void TSerialPort::Close()
         m_serial.close();
 }
 
-bool TSerialPort::IsOpen() const { return m_serial.isOpen(); }
+bool TSerialPort::IsOpen() const
+{
+    return m_serial.isOpen();
+}
 
 std::size_t TSerialPort::BytesAvailable()
 {
@@ -98,7 +104,8 @@ std::size_t TSerialPort::Read(std::uint8_t* buffer, std::size_t maxBytes)
 {
     if (!m_serial.isOpen())
         return 0;
-    const qint64 got = m_serial.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(maxBytes));
+    const qint64 got =
+        m_serial.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(maxBytes));
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 

@@ -12,8 +12,16 @@ std::array<TSpinBinding, CurvePoints> MakeCurveSpeeds()
     std::array<TSpinBinding, CurvePoints> bindings;
     for (int i = 0; i < CurvePoints; ++i) {
         const std::string n = std::to_string(i + 1);
-        bindings[i] = {"UpDownRpmAdv" + n, "EditRpmAdv" + n, ImageByte::CurveSpeed + i, 100, 0,
-                       600, 20100, 100, starts[i], true};
+        bindings[i] = {"UpDownRpmAdv" + n,
+                       "EditRpmAdv" + n,
+                       ImageByte::CurveSpeed + i,
+                       100,
+                       0,
+                       600,
+                       20100,
+                       100,
+                       starts[i],
+                       true};
     }
     return bindings;
 }
@@ -23,8 +31,16 @@ std::array<TSpinBinding, CurvePoints> MakeCurveAdvances()
     std::array<TSpinBinding, CurvePoints> bindings;
     for (int i = 0; i < CurvePoints; ++i) {
         const std::string n = std::to_string(i + 1);
-        bindings[i] = {"UpDownAdvance" + n, "EditAdvance" + n, ImageByte::CurveAdvance + i,
-                       1, 0, 0, 60, 1, 20, false};
+        bindings[i] = {"UpDownAdvance" + n,
+                       "EditAdvance" + n,
+                       ImageByte::CurveAdvance + i,
+                       1,
+                       0,
+                       0,
+                       60,
+                       1,
+                       20,
+                       false};
     }
     return bindings;
 }
@@ -51,8 +67,8 @@ const std::array<TSpinBinding, ScalarSpinnerCount>& ScalarBindings()
         {"UpDownOmez1", "EditOmez1", ImageByte::StartLimiter, 100, 0, 999, 25000, 100, 15000, true},
         {"UpDownOmez2", "EditOmez2", ImageByte::Limiter, 100, 0, 999, 25000, 100, 15000, true},
         {"UpDownRetard", "EditRetard", ImageByte::Retard, 1, 0, 0, 25, 1, 0, false},
-        {"UpDownLedRazeni", "EditLedRazeni", ImageByte::ShiftLight, 100, 0, 1000, 25000, 100,
-         15000, true},
+        {"UpDownLedRazeni", "EditLedRazeni", ImageByte::ShiftLight, 100, 0, 1000, 25000, 100, 15000,
+         true},
         {"UpDownClutch1", "EditClutch1", ImageByte::ClutchTime, 10, 0, 0, 2500, 10, 2500, true},
         {"UpDownClutch2", "EditClutch2", ImageByte::ClutchPause, 10, 0, 0, 2500, 10, 2500, true},
         {"UpDownRpmPulsu", "EditRpmPulsu", ImageByte::TachPulses, 1, 0, 1, 6, 1, 1, false},
@@ -63,8 +79,14 @@ const std::array<TSpinBinding, ScalarSpinnerCount>& ScalarBindings()
     return bindings;
 }
 
-const TSpinBinding& CurveSpeedBinding(int point) { return CurveSpeeds().at(point); }
-const TSpinBinding& CurveAdvanceBinding(int point) { return CurveAdvances().at(point); }
+const TSpinBinding& CurveSpeedBinding(int point)
+{
+    return CurveSpeeds().at(point);
+}
+const TSpinBinding& CurveAdvanceBinding(int point)
+{
+    return CurveAdvances().at(point);
+}
 
 const TSpinBinding& SpinBinding(const std::string& spinner)
 {

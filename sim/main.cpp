@@ -25,7 +25,10 @@ namespace {
 
 volatile std::sig_atomic_t StopRequested = 0;
 
-extern "C" void OnStopSignal(int) { StopRequested = 1; }
+extern "C" void OnStopSignal(int)
+{
+    StopRequested = 1;
+}
 
 // Short enough that answers go out well within one tick of the program.
 constexpr int PollTimeoutMs = 5;
@@ -81,7 +84,7 @@ bool OpenPty(TPty& pty)
         Complain("open slave");
         return false;
     }
-    termios tio {};
+    termios tio{};
     if (tcgetattr(pty.Slave, &tio) != 0) {
         Complain("tcgetattr");
         return false;
@@ -140,7 +143,7 @@ void RemoveLink(const std::string& target, const std::string& path)
 
 void PauseMs(int ms)
 {
-    timespec pause {};
+    timespec pause{};
     pause.tv_nsec = static_cast<long>(ms) * 1000000L;
     nanosleep(&pause, nullptr);
 }
@@ -193,7 +196,7 @@ bool Serve(const TPty& pty, TUnitModel& unit)
     auto last = Clock::now();
 
     while (!StopRequested) {
-        pollfd watch {};
+        pollfd watch{};
         watch.fd = pty.Master;
         watch.events = static_cast<short>(POLLIN | (queued.empty() ? 0 : POLLOUT));
         const int ready = poll(&watch, 1, PollTimeoutMs);
@@ -229,7 +232,8 @@ bool Serve(const TPty& pty, TUnitModel& unit)
 int main(int argc, char** argv)
 {
     const std::string programName = argc > 0 ? argv[0] : "kolvane-unit-sim";
-    const TSimOptionsResult parsed = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const TSimOptionsResult parsed =
+        ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.Ok) {
         std::fprintf(stderr, "kolvane-unit-sim: %s\n%s", parsed.Error.c_str(),
                      SimUsage(programName).c_str());

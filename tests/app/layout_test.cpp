@@ -26,10 +26,7 @@ struct LayoutTest : testing::Test {
     std::unique_ptr<TFormHlav> created = NewForm();
     TFormHlav& form = *created;
 
-    QWidget* Control(const char* name)
-    {
-        return FindNamed<QWidget>(form, QLatin1String(name));
-    }
+    QWidget* Control(const char* name) { return FindNamed<QWidget>(form, QLatin1String(name)); }
 };
 
 struct TPlace {
@@ -312,7 +309,8 @@ TEST_F(LayoutTest, ColoursOfTheWarningsAndGauges)
     EXPECT_EQ(CONTROL(form, CGaugeProgram)->maximum(), 3);
     EXPECT_TRUE(CONTROL(form, CGaugeProgram)->isTextVisible());
     CONTROL(form, CGaugeProgram)->setValue(3);
-    CONTROL(form, CGaugeProgram)->setTextVisible(false); // the percentage would sit on the sampled pixel
+    CONTROL(form, CGaugeProgram)
+        ->setTextVisible(false); // the percentage would sit on the sampled pixel
     EXPECT_EQ(Centre(CONTROL(form, CGaugeProgram)), QColor(0, 255, 255));
 }
 
@@ -341,9 +339,12 @@ TEST_F(LayoutTest, TabWalksTheCurvePointByPointThenTheOtherEdits)
 TEST_F(LayoutTest, TabSkipsSpinnersCheckBoxesAndButtons)
 {
     std::vector<QWidget*> skipped{
-        CONTROL(form, CheckBoxIgnAll), CONTROL(form, CheckBoxZakazCteni), CONTROL(form, CheckBoxProgHned), CONTROL(form, BitBtnAdvMinus),
-        CONTROL(form, BitBtnAdvPlus),  CONTROL(form, ButtonRead),         CONTROL(form, ButtonVerify),     CONTROL(form, ButtonProgram),
-        CONTROL(form, SpeedButton6),   CONTROL(form, SpeedButtonZnovu),   CONTROL(form, UpDownBaseAdv)};
+        CONTROL(form, CheckBoxIgnAll),   CONTROL(form, CheckBoxZakazCteni),
+        CONTROL(form, CheckBoxProgHned), CONTROL(form, BitBtnAdvMinus),
+        CONTROL(form, BitBtnAdvPlus),    CONTROL(form, ButtonRead),
+        CONTROL(form, ButtonVerify),     CONTROL(form, ButtonProgram),
+        CONTROL(form, SpeedButton6),     CONTROL(form, SpeedButtonZnovu),
+        CONTROL(form, UpDownBaseAdv)};
     for (int i = 1; i <= CurvePoints; ++i)
         skipped.push_back(FindNamed<QWidget>(form, QStringLiteral("UpDownRpmAdv%1").arg(i)));
     for (QWidget* widget : skipped)

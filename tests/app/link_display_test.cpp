@@ -101,7 +101,8 @@ TEST_F(WindowLink, MonitorAnswerReachesTheLabelsAndHighlightsARow)
 
     QueueMonitorAnswer(0, 13800);
     Tick(form);
-    EXPECT_NE(CONTROL(form, EditRpmAdv6)->palette().color(QPalette::Base), lime) << "engine stopped";
+    EXPECT_NE(CONTROL(form, EditRpmAdv6)->palette().color(QPalette::Base), lime)
+        << "engine stopped";
 }
 
 TEST_F(WindowLink, WrongUnitVersionShowsTheWarningUntilTheConnectionIsLost)
@@ -130,7 +131,8 @@ TEST(NamedPorts, ADeviceThatCannotBeOpenedIsReportedOnceAtStartUp)
     port->FailureReason = "/dev/ttyUSB7: Permission denied";
     TFormHlav form(std::unique_ptr<ILinkPort>{port});
     ASSERT_EQ(boxes.Texts.size(), 1);
-    EXPECT_EQ(boxes.Texts[0], QStringLiteral("Com opening error!\n/dev/ttyUSB7: Permission denied"));
+    EXPECT_EQ(boxes.Texts[0],
+              QStringLiteral("Com opening error!\n/dev/ttyUSB7: Permission denied"));
     Tick(form, 120);
     EXPECT_EQ(boxes.Texts.size(), 1) << "the re-open cycle retries quietly";
     EXPECT_GT(port->OpenAttempts.size(), 21u);

@@ -37,7 +37,8 @@ TEST(Menu, MenusAndItemsInOrderWithTheirSeparators)
     EXPECT_EQ(Names(CONTROL(form, MenuFile)->actions()),
               QStringList({"MenuNew", "N3", "MenuOpen", "N1", "MenuSave", "N2", "MenuPrint", "N4",
                            "MenuExit"}));
-    for (QAction* separator : {CONTROL(form, N1), CONTROL(form, N2), CONTROL(form, N3), CONTROL(form, N4)})
+    for (QAction* separator :
+         {CONTROL(form, N1), CONTROL(form, N2), CONTROL(form, N3), CONTROL(form, N4)})
         EXPECT_TRUE(separator->isSeparator());
     EXPECT_EQ(Names(CONTROL(form, MenuDevice)->actions()),
               QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
@@ -120,8 +121,9 @@ TEST(Menu, ItemsWithoutShortcut)
 {
     auto created = NewForm();
     TFormHlav& form = *created;
-    for (QAction* item : {CONTROL(form, MenuExit), CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman),
-                          CONTROL(form, MenuFrench), CONTROL(form, MenuCzech), CONTROL(form, MenuAbout)})
+    for (QAction* item :
+         {CONTROL(form, MenuExit), CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman),
+          CONTROL(form, MenuFrench), CONTROL(form, MenuCzech), CONTROL(form, MenuAbout)})
         EXPECT_TRUE(item->shortcut().isEmpty()) << item->objectName().toStdString();
 }
 
@@ -139,11 +141,11 @@ TEST(ToolBar, EachButtonRunsItsMenuItem)
     auto created = NewForm();
     TFormHlav& form = *created;
     const std::vector<std::pair<const char*, const char*>> buttons{
-        {"SpeedButton6", "MenuNew"},        {"SpeedButton5", "MenuOpen"},
-        {"SpeedButton7", "MenuSave"},       {"SpeedButtonPrint", "MenuPrint"},
-        {"SpeedButtonZpet", "MenuZpet"},    {"SpeedButtonZnovu", "MenuZnovu"},
-        {"ButtonRead", "MenuRead"},         {"ButtonVerify", "MenuVerify"},
-        {"ButtonProgram", "MenuProgram"},   {"BitBtnAdvMinus", "MenuAdvanceMinus"},
+        {"SpeedButton6", "MenuNew"},         {"SpeedButton5", "MenuOpen"},
+        {"SpeedButton7", "MenuSave"},        {"SpeedButtonPrint", "MenuPrint"},
+        {"SpeedButtonZpet", "MenuZpet"},     {"SpeedButtonZnovu", "MenuZnovu"},
+        {"ButtonRead", "MenuRead"},          {"ButtonVerify", "MenuVerify"},
+        {"ButtonProgram", "MenuProgram"},    {"BitBtnAdvMinus", "MenuAdvanceMinus"},
         {"BitBtnAdvPlus", "MenuAdvancePlus"}};
     for (const auto& [button, item] : buttons) {
         FindNamed<QAction>(form, QLatin1String(item))->setEnabled(true);
@@ -159,9 +161,9 @@ TEST(ToolBar, GlyphsHaveANormalAndADisabledLook)
 {
     auto created = NewForm();
     TFormHlav& form = *created;
-    for (QToolButton* button :
-         {CONTROL(form, SpeedButton6), CONTROL(form, SpeedButton5), CONTROL(form, SpeedButton7), CONTROL(form, SpeedButtonPrint),
-          CONTROL(form, SpeedButtonZpet), CONTROL(form, SpeedButtonZnovu)}) {
+    for (QToolButton* button : {CONTROL(form, SpeedButton6), CONTROL(form, SpeedButton5),
+                                CONTROL(form, SpeedButton7), CONTROL(form, SpeedButtonPrint),
+                                CONTROL(form, SpeedButtonZpet), CONTROL(form, SpeedButtonZnovu)}) {
         const QIcon icon = button->icon();
         EXPECT_EQ(button->iconSize(), QSize(16, 16));
         EXPECT_NE(icon.pixmap(16, 16, QIcon::Normal).toImage(),

@@ -21,7 +21,7 @@ struct TRun {
 
 // Runs a program offscreen; generous time for a loaded machine.
 TRun RunCommand(const QString& program, const QStringList& arguments,
-         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     QProcessEnvironment offscreen = environment;
@@ -74,8 +74,10 @@ TEST(Screenshot, TakesTheLanguageWordBeforeOrAfterTheOptions)
     QTemporaryDir folder;
     const QString first = folder.filePath(QStringLiteral("first.png"));
     const QString last = folder.filePath(QStringLiteral("last.png"));
-    ASSERT_EQ(RunProgram({QStringLiteral("CESKY"), QStringLiteral("--screenshot"), first}).Status, 0);
-    ASSERT_EQ(RunProgram({QStringLiteral("--screenshot"), last, QStringLiteral("CESKY")}).Status, 0);
+    ASSERT_EQ(RunProgram({QStringLiteral("CESKY"), QStringLiteral("--screenshot"), first}).Status,
+              0);
+    ASSERT_EQ(RunProgram({QStringLiteral("--screenshot"), last, QStringLiteral("CESKY")}).Status,
+              0);
     EXPECT_FALSE(QImage(first).isNull());
     EXPECT_FALSE(QImage(last).isNull());
 }
@@ -91,9 +93,11 @@ TEST(Screenshot, AnUnwritableFileFailsWithAMessage)
 
 TEST(ProgramOptions, UnknownOptionsAreRefusedWithTheUsage)
 {
-    const TRun run = RunCommand(QStringLiteral(KOLVANE_PROGRAM), {QStringLiteral("--prot"), QStringLiteral("/dev/x")});
+    const TRun run = RunCommand(QStringLiteral(KOLVANE_PROGRAM),
+                                {QStringLiteral("--prot"), QStringLiteral("/dev/x")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.contains(QStringLiteral("unknown option --prot"))) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("unknown option --prot")))
+        << run.Errors.toStdString();
     EXPECT_TRUE(run.Errors.contains(QStringLiteral("Usage:")));
 }
 
@@ -119,7 +123,8 @@ TEST(ProgramOptions, AFailedStartUpEndsWithAFailureStatus)
     environment.insert(QStringLiteral("PATH"), folder.path());
     const TRun run = RunCommand(alone, {QStringLiteral("--demo")}, environment);
     EXPECT_EQ(run.Status, 1);
-    EXPECT_TRUE(run.Errors.contains(QStringLiteral("kolvane-unit-sim"))) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("kolvane-unit-sim")))
+        << run.Errors.toStdString();
 }
 
 } // namespace

@@ -8,7 +8,8 @@ TEST(WindowPlace, TheTitleBarStaysWithinReachWhereverTheWindowWouldGo)
     const QRect available(0, 24, 1024, 576); // a panel along the top
     for (const QSize frame : {QSize(870, 830), QSize(1500, 900), QSize(300, 200)}) {
         const QPoint centred = CentredTopLeft(frame, screen);
-        for (const QPoint wanted : {centred, QPoint(-3000, -40), QPoint(5000, 4000), QPoint(10, 30)}) {
+        for (const QPoint wanted :
+             {centred, QPoint(-3000, -40), QPoint(5000, 4000), QPoint(10, 30)}) {
             const QPoint placed = KeepTitleBarOnScreen(wanted, available);
             EXPECT_GE(placed.y(), available.top());
             EXPECT_GE(placed.x(), available.left());
@@ -19,5 +20,6 @@ TEST(WindowPlace, TheTitleBarStaysWithinReachWhereverTheWindowWouldGo)
             }
         }
     }
-    EXPECT_EQ(CentredTopLeft(QSize(870, 830), screen), QPoint(77, -115)) << "larger than the screen";
+    EXPECT_EQ(CentredTopLeft(QSize(870, 830), screen), QPoint(77, -115))
+        << "larger than the screen";
 }

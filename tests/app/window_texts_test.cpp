@@ -49,9 +49,12 @@ QString HintOf(QObject* control)
 QString TextOf(QObject* control, TTextKind kind)
 {
     switch (kind) {
-    case TTextKind::Caption: return CaptionOf(control);
-    case TTextKind::Hint: return HintOf(control);
-    case TTextKind::Items: return qobject_cast<TRadioGroup*>(control)->Items().join('\n');
+    case TTextKind::Caption:
+        return CaptionOf(control);
+    case TTextKind::Hint:
+        return HintOf(control);
+    case TTextKind::Items:
+        return qobject_cast<TRadioGroup*>(control)->Items().join('\n');
     }
     return {};
 }
@@ -225,7 +228,8 @@ TEST_F(WindowTexts, EnglishAsTheWindowShowsIt)
               QStringList({"Positive", "Negative", "Selfsearch"}));
     EXPECT_EQ(CONTROL(form, RadioGroupInput1)->title(), QStringLiteral("Input 1"));
     EXPECT_EQ(CONTROL(form, LabelMon_Advance)->text(), QStringLiteral("Advance= --- [°]"));
-    EXPECT_EQ(CONTROL(form, LabelPocetProgramovani)->text(), QStringLiteral("Number of Programing=  ---"));
+    EXPECT_EQ(CONTROL(form, LabelPocetProgramovani)->text(),
+              QStringLiteral("Number of Programing=  ---"));
     EXPECT_EQ(CONTROL(form, LabelRpm1)->text(), QStringLiteral("RPM"));
     EXPECT_EQ(CONTROL(form, LabelKillSwitch)->text(), QStringLiteral("Kill switch = ---"));
     EXPECT_EQ(CONTROL(form, LabelTest3)->text(), QStringLiteral("Test3 = ---"));
@@ -255,14 +259,15 @@ TEST_F(WindowTexts, CzechAndFrenchPeculiarities)
     EXPECT_EQ(CONTROL(form, MenuHelp)->title(), QStringLiteral("Nápověda"));
     EXPECT_FALSE(CONTROL(form, MenuTools)->title().contains('&'));
     Switch(2);
-    EXPECT_EQ(CONTROL(form, CheckBoxRevOutLedRazeni)->text(), QStringLiteral("Reverse otput polarity"));
+    EXPECT_EQ(CONTROL(form, CheckBoxRevOutLedRazeni)->text(),
+              QStringLiteral("Reverse otput polarity"));
     EXPECT_EQ(CONTROL(form, RadioGroupInput1)->Items()[2], QStringLiteral("par embeillage"));
 }
 
 TEST_F(WindowTexts, ExactlyTheChosenLanguageIsChecked)
 {
-    const std::vector<QAction*> items{CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman), CONTROL(form, MenuFrench),
-                                      CONTROL(form, MenuCzech)};
+    const std::vector<QAction*> items{CONTROL(form, MenuEnglish), CONTROL(form, MenuGerman),
+                                      CONTROL(form, MenuFrench), CONTROL(form, MenuCzech)};
     const auto checked = [&items] {
         std::vector<int> on;
         for (std::size_t i = 0; i < items.size(); ++i)
@@ -327,21 +332,25 @@ TEST_F(WindowTexts, StatusBarShowsTheLongHintOfTheControlUnderTheMouse)
 {
     form.show();
     Enter(CONTROL(form, LabelRpm1));
-    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Speed - Round per Minute"));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
+              QStringLiteral("Speed - Round per Minute"));
     Enter(CONTROL(form, SpeedButtonZpet));
     EXPECT_TRUE(CONTROL(form, StatusBar1)->currentMessage().isEmpty()) << "Undo has no hint";
     Enter(CONTROL(form, ButtonVerify));
     EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
               QStringLiteral("Compare set parametrs  with parametrs of ignition"));
     CONTROL(form, MenuAdvanceMinus)->hover();
-    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Take off 1 degree of curve A"));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
+              QStringLiteral("Take off 1 degree of curve A"));
 
     Switch(3);
     Enter(CONTROL(form, LabelRpm2));
-    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Rychlost - Otáčky za minutu"));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
+              QStringLiteral("Rychlost - Otáčky za minutu"));
     Switch(1);
     Enter(CONTROL(form, LabelRpm2));
-    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(), QStringLiteral("Umdrehungen pro Minute"));
+    EXPECT_EQ(CONTROL(form, StatusBar1)->currentMessage(),
+              QStringLiteral("Umdrehungen pro Minute"));
 }
 
 TEST_F(WindowTexts, TooltipsOnlyWhereTheWindowShowsThem)

@@ -51,7 +51,8 @@ TEST(LinkWithSimulatedUnit, PollsLosesAndRecoversTheUnitWithoutARestart)
 
     const auto answered = [&] { return link.Monitor().Generation >= 3; };
     ASSERT_GT(TickUntil(link, answered, 100), 0) << "three monitor answers arrive";
-    EXPECT_EQ(link.Monitor().LabelNapeti.Text.rfind("U = ", 0), 0u) << link.Monitor().LabelNapeti.Text;
+    EXPECT_EQ(link.Monitor().LabelNapeti.Text.rfind("U = ", 0), 0u)
+        << link.Monitor().LabelNapeti.Text;
     EXPECT_EQ(link.Monitor().LabelRpm.Text.rfind("RPM = ", 0), 0u);
     EXPECT_FALSE(link.Monitor().LabelVersion.Visible) << "the simulated unit runs version 72";
     EXPECT_FALSE(link.Display().LabelSpojeniVisible);
@@ -76,4 +77,3 @@ TEST(LinkWithSimulatedUnit, PollsLosesAndRecoversTheUnitWithoutARestart)
     };
     EXPECT_GT(TickUntil(link, resumed, 200), 0) << "polling resumes through the re-open cycle";
 }
-

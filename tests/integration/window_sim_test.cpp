@@ -1,6 +1,6 @@
-#include "window_access.h"
 #include "link/serial_port.h"
 #include "sim_process.h"
+#include "window_access.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -20,9 +20,12 @@ TEST(WindowWithSimulatedUnit, ShowsLiveValuesFromTheUnit)
     form.show();
     EXPECT_EQ(CONTROL(form, LabelCom)->text(), QStringLiteral("COM= COM1"));
 
-    const auto showing = [&] { return CONTROL(form, LabelNapeti)->text().contains(QStringLiteral(" [V]")) &&
-                                      !CONTROL(form, LabelNapeti)->text().contains(QStringLiteral("---")); };
-    EXPECT_TRUE(RunEventLoopUntil(showing, 5000)) << CONTROL(form, LabelNapeti)->text().toStdString();
+    const auto showing = [&] {
+        return CONTROL(form, LabelNapeti)->text().contains(QStringLiteral(" [V]")) &&
+               !CONTROL(form, LabelNapeti)->text().contains(QStringLiteral("---"));
+    };
+    EXPECT_TRUE(RunEventLoopUntil(showing, 5000))
+        << CONTROL(form, LabelNapeti)->text().toStdString();
     EXPECT_TRUE(CONTROL(form, LabelRpm)->text().startsWith(QStringLiteral("RPM = ")));
     EXPECT_FALSE(CONTROL(form, LabelSpojeni)->isVisible());
     EXPECT_FALSE(CONTROL(form, LabelVersion)->isVisible());

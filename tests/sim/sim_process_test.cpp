@@ -214,7 +214,7 @@ TEST(SimulatorProgram, AnswersAMonitorRequestOnItsPtyAndCleansUpOnSigterm)
     }
 
     EXPECT_EQ(sim.Stop(SIGTERM), 0);
-    struct stat info{};
+    struct stat info {};
     EXPECT_NE(lstat(link.c_str(), &info), 0) << "link left behind";
     EXPECT_EQ(errno, ENOENT);
     rmdir(dir.c_str());
@@ -270,7 +270,7 @@ TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
         waitpid(simPid, nullptr, WNOHANG);
     }
     EXPECT_TRUE(gone) << "simulator outlived its parent";
-    struct stat info{};
+    struct stat info {};
     EXPECT_NE(lstat(link.c_str(), &info), 0) << "link left behind";
     unlink(link.c_str());
     rmdir(dir.c_str());

@@ -14,8 +14,7 @@
 // Tests reach the window the way a user does: a control by its name, a
 // command through its menu item or button, a tick through the window's timer.
 
-template <class T>
-T* FindNamed(const QObject& form, const QString& name)
+template <class T> T* FindNamed(const QObject& form, const QString& name)
 {
     T* found = form.findChild<T*>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();
