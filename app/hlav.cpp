@@ -17,7 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 constexpr int TickMs = 55;
@@ -70,32 +72,17 @@ void TFormHlav::FormCreate()
     m_link.SetPorts(portIndex, autoPortIndex);
     NormaliseImage();
     FillMessageTable();
+    ShowImage();
+    HistoryInit();
     m_link.OpenPort();
     ShowPortChoice();
     m_ui.LabelEeDataErr->hide();
+    ReadTestMarker();
     for (const auto slot : HlavSlots::TestLabels)
         (m_ui.*slot)->setVisible(m_link.State().TestMode);
     ShowLinkDisplay();
+    RefreshDependents();
     ReactToLinkEvents();
-}
-
-void TFormHlav::LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortIndex)
-{
-    // Each stored port is its index plus one, read with the current value
-    // as the default; with nothing stored that turns the preset 21 into
-    // "Com Auto" and the automatic port into 255, which normalising makes COM1.
-    portIndex = static_cast<std::uint8_t>(portIndex - 1);
-    autoPortIndex = static_cast<std::uint8_t>(autoPortIndex - 1);
-}
-
-void TFormHlav::BuildControlArrays()
-{
-    for (int i = 0; i < CurvePoints; ++i) {
-        m_ui.RpmEdits[i] = m_ui.*HlavSlots::RpmEdits[i];
-        m_ui.AdvanceEdits[i] = m_ui.*HlavSlots::AdvanceEdits[i];
-        m_ui.RpmSpinners[i] = m_ui.*HlavSlots::RpmSpinners[i];
-        m_ui.AdvanceSpinners[i] = m_ui.*HlavSlots::AdvanceSpinners[i];
-    }
 }
 
 void TFormHlav::CentreWindow()
@@ -126,7 +113,23 @@ void TFormHlav::closeEvent(QCloseEvent* event)
 void TFormHlav::FormClose()
 {
     m_link.ClosePort();
+    WriteBackControls();
     NormaliseImage();
+    const std::vector<std::string> failures = SaveSettings();
+    QStringList lines;
+    for (const std::string& failure : failures) {
+        std::fprintf(stderr, "kolvane: %s\n", failure.c_str());
+        lines << QString::fromStdString(failure);
+    }
+    // Nobody watches the screen when the session ends; the lines above stay.
+    if (!lines.isEmpty() && !m_closingForSignal)
+        QMessageBox::warning(this, windowTitle(), lines.join(QLatin1Char('\n')));
+}
+
+void TFormHlav::CloseForSignal()
+{
+    m_closingForSignal = true;
+    close();
 }
 
 void TFormHlav::MenuExitClick()

@@ -2,17 +2,20 @@
 
 #include "app/hlav_controls.h"
 #include "link/link_machine.h"
+#include "params/editor.h"
 #include "params/param_image.h"
 #include "texts/caption_table.h"
 #include "texts/message_table.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 class THintRouter;
-class QActionGroup;
+class TUpDown;
 
 // The main window. It owns the state of the run and wires events to the
 // core; the rules live in params/, link/, files/ and texts/. Its controls
@@ -25,6 +28,10 @@ class TFormHlav : public QMainWindow {
 public:
     explicit TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent = nullptr);
     ~TFormHlav() override;
+
+    // Closes the window as the user would, but without boxes that nobody
+    // would see: the session ends or the program was told to stop.
+    void CloseForSignal();
 
     // Read-only views of the core, for whoever drives the window from outside.
     const TParamImage& Image() const { return m_image; }
@@ -44,9 +51,14 @@ private:
     // Life cycle (hlav.cpp).
     void FormCreate();
     void FormClose();
-    void BuildControlArrays();
     void CentreWindow();
+
+    // Settings between runs (hlav_settings.cpp).
     void LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortIndex);
+    void PlaceWindow(const QRect& saved);
+    // What could not be written, one line each.
+    std::vector<std::string> SaveSettings();
+    void ReadTestMarker();
     // The image's normalisation plus the settings range checks.
     void NormaliseImage();
     void MenuExitClick();
@@ -71,6 +83,15 @@ private:
     void MenuProgramClick();
 
     // Editing (hlav_edit.cpp).
+    void BuildControlArrays();
+    TEditorValues ReadEditorValues();
+    void WriteBackControls();
+    void ShowImage();
+    void RefreshDependents();
+    void ApplyChange();
+    void HistoryInit();
+    void HistoryPush();
+    void StepAdvance(int step);
     void FormKeyPress(QObject* sender, char& key);
     void EditExit(QObject* sender);
     void UpDownClick(QObject* sender);
@@ -110,14 +131,26 @@ private:
     QObject* FindControl(const std::string& name);
 
     THlavControls m_ui;
+    std::array<TUpDown*, ScalarSpinnerCount> m_scalarSpinners{};
     TParamImage m_image;
     TMessageTable m_messages;
     std::unique_ptr<ILinkPort> m_port;
     TLinkMachine m_link;
     unsigned m_shownMonitorGeneration = 0;
+    // Redraw bits of the advance chart: 1 repaint, 2 recompute and repaint.
+    std::uint8_t ChartRedraw = 2;
     THintRouter* m_hints = nullptr;
-    QActionGroup* m_languages = nullptr;
+    // The path of the last parameter file opened or saved.
+    std::string LastParamFile;
+    bool m_closingForSignal = false;
+    // Controls found by name, as the text tables and the editor's look name them.
+    QHash<QString, QObject*> m_controlsByName;
 };
 
 // The program's arguments without the program's own name.
 std::vector<std::string> ProgramArguments();
+
+// The folder of the settings file, the image copy and the test marker.
+QString SettingsFolder();
+QString SettingsFilePath();
+QString ImageCopyPath();

@@ -1,24 +1,158 @@
-// Editing the parameters: the handlers of the editing controls.
+// Editing the parameters: the controls and the image, and the handlers of
+// the editing controls. The rules are the core's (params/editor.h); this
+// moves numbers between the binding table and the widgets.
 #include "app/hlav.h"
 
-#include <QWidget>
+#include "ui/label.h"
+#include "ui/radio_group.h"
+#include "ui/up_down.h"
+#include "ui/widget_paint.h"
 
-// Enter walks the curve like Tab does.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr std::uint8_t ChartRecompute = 2;
+} // namespace
+
+void TFormHlav::BuildControlArrays()
+{
+    for (int i = 0; i < CurvePoints; ++i) {
+        m_ui.RpmEdits[i] = m_ui.*HlavSlots::RpmEdits[i];
+        m_ui.AdvanceEdits[i] = m_ui.*HlavSlots::AdvanceEdits[i];
+        m_ui.RpmSpinners[i] = m_ui.*HlavSlots::RpmSpinners[i];
+        m_ui.AdvanceSpinners[i] = m_ui.*HlavSlots::AdvanceSpinners[i];
+    }
+    for (int i = 0; i < ScalarSpinnerCount; ++i)
+        m_scalarSpinners[i] = qobject_cast<TUpDown*>(FindControl(ScalarBindings()[i].Spinner));
+}
+
+TEditorValues TFormHlav::ReadEditorValues()
+{
+    // A spinner takes what was typed into its edit when it is a whole number
+    // within its range; anything else leaves it where it was.
+    const auto position = [](TUpDown* spinner) {
+        spinner->TakeTypedValue();
+        return spinner->Position();
+    };
+    TEditorValues values;
+    for (int i = 0; i < ScalarSpinnerCount; ++i)
+        values.Scalars[i] = position(m_scalarSpinners[i]);
+    for (int i = 0; i < CurvePoints; ++i) {
+        values.Speeds[i] = position(m_ui.RpmSpinners[i]);
+        values.Advances[i] = position(m_ui.AdvanceSpinners[i]);
+    }
+    values.ReadLock = m_ui.CheckBoxZakazCteni->isChecked();
+    values.ShiftLightReversed = m_ui.CheckBoxRevOutLedRazeni->isChecked();
+    return values;
+}
+
+void TFormHlav::WriteBackControls() { WriteBackValues(ReadEditorValues(), m_image); }
+
+void TFormHlav::ShowImage()
+{
+    const TEditorValues values = ShowValues(m_image);
+    for (int i = 0; i < ScalarSpinnerCount; ++i)
+        m_scalarSpinners[i]->SetPosition(values.Scalars[i]);
+    m_ui.RadioGroupPolarita->SetItemIndex(values.Polarity);
+    m_ui.CheckBoxZakazCteni->setChecked(values.ReadLock);
+    m_ui.CheckBoxRevOutLedRazeni->setChecked(values.ShiftLightReversed);
+    for (int i = 0; i < CurvePoints; ++i) {
+        m_ui.RpmSpinners[i]->SetPosition(values.Speeds[i]);
+        m_ui.AdvanceSpinners[i]->SetPosition(values.Advances[i]);
+    }
+    RefreshDependents();
+}
+
+void TFormHlav::RefreshDependents()
+{
+    const TEditorLook look =
+        DependentsLook(m_image, {m_link.State().Printing, m_ui.CheckBoxProgHned->isChecked(),
+                                 m_ui.CheckBoxZakazCteni->isChecked()});
+    SetBackground(centralWidget(), look.WindowWhite ? TColour::White : TColour::ButtonFace);
+    for (const TControlLook& control : look.Controls) {
+        auto* widget = qobject_cast<QWidget*>(FindControl(control.Control));
+        if (!widget)
+            continue;
+        if (control.Visible)
+            widget->setVisible(*control.Visible);
+        if (control.Enabled)
+            widget->setEnabled(*control.Enabled);
+        if (control.Red)
+            SetBackground(widget, *control.Red ? TColour::Red : TColour::ButtonFace);
+    }
+    SetCaption(m_ui.LabelVerze1, QString::fromStdString(look.Verze1));
+    SetCaption(m_ui.LabelVerze2, QString::fromStdString(look.Verze2));
+    SetCaption(m_ui.LabelVerze3, QString::fromStdString(look.Verze3));
+}
+
+void TFormHlav::ApplyChange()
+{
+    m_image.Normalise();
+    ShowImage();
+    HistoryPush();
+    ChartRedraw |= ChartRecompute;
+}
+
+// The undo history plugs in here: its first step, and a step for each change.
+void TFormHlav::HistoryInit() {}
+void TFormHlav::HistoryPush() {}
+
+void TFormHlav::EditExit(QObject*)
+{
+    m_image.ChangedPoint = EditStarted;
+    WriteBackControls();
+    ApplyChange();
+}
+
+void TFormHlav::UpDownClick(QObject* sender) { EditExit(sender); }
+
+// Enter walks the curve like Tab does; leaving the edit applies it, and the
+// write-back here finds no further change unless another control held one.
 void TFormHlav::FormKeyPress(QObject*, char& key)
 {
     if (key != '\r')
         return;
     key = 0;
     focusNextChild();
+    WriteBackControls();
+    ApplyChange();
 }
 
-// The binding of the controls to the image comes with the editor.
-void TFormHlav::EditExit(QObject*) {}
-void TFormHlav::UpDownClick(QObject*) {}
-void TFormHlav::CheckBoxProgHnedMouseUp(QObject*) {}
-void TFormHlav::RadioGroupPolaritaClick() {}
-void TFormHlav::RadioGroupInput2Click() {}
-void TFormHlav::BitBtnAdvMinusClick() {}
-void TFormHlav::BitBtnAdvPlusClick() {}
+void TFormHlav::CheckBoxProgHnedMouseUp(QObject*)
+{
+    WriteBackControls();
+    RefreshDependents();
+    ApplyChange();
+}
+
+void TFormHlav::RadioGroupPolaritaClick()
+{
+    m_image[ImageByte::Polarity] = static_cast<std::uint8_t>(m_ui.RadioGroupPolarita->ItemIndex());
+    HistoryPush();
+    RefreshDependents();
+}
+
+void TFormHlav::RadioGroupInput2Click()
+{
+    m_image[ImageByte::Input2] = static_cast<std::uint8_t>(m_ui.RadioGroupInput2->ItemIndex());
+    HistoryPush();
+    RefreshDependents();
+}
+
+void TFormHlav::StepAdvance(int step)
+{
+    WriteBackControls();
+    m_image.Normalise();
+    const TCurveHighlight& highlight = m_link.Highlight();
+    StepAdvances(m_image, step, m_ui.CheckBoxIgnAll->isChecked(), highlight.NoHighlight,
+                 highlight.HighlightRow);
+    ApplyChange();
+}
+
+void TFormHlav::BitBtnAdvMinusClick() { StepAdvance(-1); }
+void TFormHlav::BitBtnAdvPlusClick() { StepAdvance(+1); }
+
 void TFormHlav::SpeedButtonZpetClick() {}
 void TFormHlav::SpeedButtonZnovuClick() {}

@@ -60,6 +60,7 @@ void TFormHlav::SetLanguage(std::uint8_t language)
 {
     LanguageIndex = language;
     FillMessageTable();
+    ShowImage(); // the polarity group's items were replaced
 }
 
 void TFormHlav::MenuEnglishClick()
@@ -84,5 +85,10 @@ QObject* TFormHlav::FindControl(const std::string& name)
     const QString wanted = QString::fromStdString(name);
     if (wanted == objectName())
         return this;
-    return findChild<QObject*>(wanted);
+    // Looked up again and again by the fills and the editor's look; the
+    // controls live as long as the window.
+    QObject*& found = m_controlsByName[wanted];
+    if (!found)
+        found = findChild<QObject*>(wanted);
+    return found;
 }

@@ -3,6 +3,7 @@
 #include "app/guarded_application.h"
 #include "app/hlav.h"
 #include "app/screenshot.h"
+#include "app/signal_closer.h"
 #include "link/serial_port.h"
 #include "ui/form_about.h"
 
@@ -58,6 +59,9 @@ int main(int argc, char** argv)
         }
         TFormHlav FormHlav(std::make_unique<TSerialPort>(ports));
         TFormAbout FormAbout(&FormHlav);
+        TSignalCloser stopSignals;
+        QObject::connect(&stopSignals, &TSignalCloser::Received, &FormHlav,
+                         &TFormHlav::CloseForSignal);
         if (!options.ScreenshotPath.empty())
             new TScreenshot(FormHlav, QString::fromStdString(options.ScreenshotPath),
                             ScreenshotTicks);

@@ -5,6 +5,7 @@
 namespace {
 // Enough of the title bar to take hold of.
 constexpr int GripPixels = 100;
+constexpr int TitleBarPixels = 20;
 } // namespace
 
 QPoint CentredTopLeft(QSize frame, QRect screen)
@@ -19,4 +20,16 @@ QPoint KeepTitleBarOnScreen(QPoint topLeft, QRect available)
     const int top =
         std::max(available.top(), std::min(topLeft.y(), available.bottom() - GripPixels));
     return {left, top};
+}
+
+bool TitleBarShown(QRect frame, const QList<QRect>& screens)
+{
+    const QRect titleBar(frame.left(), frame.top(), frame.width(), TitleBarPixels);
+    const int wanted = std::min(GripPixels, frame.width());
+    for (const QRect& screen : screens) {
+        const QRect shown = titleBar.intersected(screen);
+        if (shown.width() >= wanted && shown.height() > 0)
+            return true;
+    }
+    return false;
 }

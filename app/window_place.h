@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -15,3 +16,7 @@ QPoint CentredTopLeft(QSize frame, QRect screen);
 // never above or left of the area, and at least a grip's width inside its
 // right and bottom edges.
 QPoint KeepTitleBarOnScreen(QPoint topLeft, QRect available);
+
+// Whether enough of the title bar of a window at frame lies on one of the
+// screens' available areas to take hold of it.
+bool TitleBarShown(QRect frame, const QList<QRect>& screens);

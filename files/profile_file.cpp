@@ -68,13 +68,13 @@ TProfileFile::TProfileFile(const std::string& text)
     // An editor may have saved the file as UTF-8 with a byte-order mark; it
     // must not hide the first section, and it goes back out as it came.
     if (text.compare(0, ByteOrderMark.size(), ByteOrderMark) == 0) {
-        m_ByteOrderMark = true;
+        m_byteOrderMark = true;
         start = ByteOrderMark.size();
     }
     while (start < text.size()) {
-        if (m_Lines.size() == MaxLines) {
-            m_Lines.clear();
-            m_ByteOrderMark = false;
+        if (m_lines.size() == MaxLines) {
+            m_lines.clear();
+            m_byteOrderMark = false;
             return;
         }
         std::size_t end = text.find('\n', start);
@@ -104,15 +104,15 @@ TProfileFile::TProfileFile(const std::string& text)
                 line.Value = Trim(trimmed.substr(equals + 1));
             }
         }
-        m_Lines.push_back(std::move(line));
+        m_lines.push_back(std::move(line));
     }
 }
 
 std::size_t TProfileFile::FindEntry(const std::string& section, const std::string& key) const
 {
     bool inSection = false;
-    for (std::size_t i = 0; i < m_Lines.size(); ++i) {
-        const TLine& line = m_Lines[i];
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const TLine& line = m_lines[i];
         if (line.Kind == TLineKind::Section)
             inSection = SameName(line.Name, section);
         else if (inSection && line.Kind == TLineKind::Entry && SameName(line.Name, key))
@@ -127,14 +127,14 @@ std::size_t TProfileFile::FindEntry(const std::string& section, const std::strin
 std::size_t TProfileFile::SectionEnd(const std::string& section) const
 {
     std::size_t i = 0;
-    while (i < m_Lines.size() &&
-           !(m_Lines[i].Kind == TLineKind::Section && SameName(m_Lines[i].Name, section)))
+    while (i < m_lines.size() &&
+           !(m_lines[i].Kind == TLineKind::Section && SameName(m_lines[i].Name, section)))
         ++i;
-    if (i == m_Lines.size())
+    if (i == m_lines.size())
         return NotFound;
     std::size_t end = i + 1;
-    for (++i; i < m_Lines.size() && m_Lines[i].Kind != TLineKind::Section; ++i)
-        if (m_Lines[i].Kind == TLineKind::Entry)
+    for (++i; i < m_lines.size() && m_lines[i].Kind != TLineKind::Section; ++i)
+        if (m_lines[i].Kind == TLineKind::Entry)
             end = i + 1;
     return end;
 }
@@ -144,7 +144,7 @@ int TProfileFile::ReadInteger(const std::string& section, const std::string& key
 {
     const std::size_t found = FindEntry(section, key);
     int value = 0;
-    if (found == NotFound || !ParseInteger(m_Lines[found].Value, value))
+    if (found == NotFound || !ParseInteger(m_lines[found].Value, value))
         return defaultValue;
     return value;
 }
@@ -153,7 +153,7 @@ std::string TProfileFile::ReadString(const std::string& section, const std::stri
                                      const std::string& defaultValue) const
 {
     const std::size_t found = FindEntry(section, key);
-    return found == NotFound ? defaultValue : m_Lines[found].Value;
+    return found == NotFound ? defaultValue : m_lines[found].Value;
 }
 
 bool TProfileFile::WriteInteger(const std::string& section, const std::string& key, int value)
@@ -173,24 +173,24 @@ bool TProfileFile::WriteString(const std::string& section, const std::string& ke
 
     const std::size_t found = FindEntry(section, key);
     if (found != NotFound) {
-        m_Lines[found].Value = oneLine;
+        m_lines[found].Value = oneLine;
         return true;
     }
     const TLine entry{TLineKind::Entry, key, oneLine};
     const std::size_t end = SectionEnd(section);
     if (end != NotFound) {
-        m_Lines.insert(m_Lines.begin() + static_cast<std::ptrdiff_t>(end), entry);
+        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(end), entry);
         return true;
     }
-    m_Lines.push_back(TLine{TLineKind::Section, section, {}});
-    m_Lines.push_back(entry);
+    m_lines.push_back(TLine{TLineKind::Section, section, {}});
+    m_lines.push_back(entry);
     return true;
 }
 
 std::string TProfileFile::Text() const
 {
-    std::string text = m_ByteOrderMark ? std::string(ByteOrderMark) : std::string();
-    for (const TLine& line : m_Lines) {
+    std::string text = m_byteOrderMark ? std::string(ByteOrderMark) : std::string();
+    for (const TLine& line : m_lines) {
         switch (line.Kind) {
         case TLineKind::Other:
             text += line.Name;

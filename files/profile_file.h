@@ -56,6 +56,6 @@ private:
     std::size_t FindEntry(const std::string& section, const std::string& key) const;
     std::size_t SectionEnd(const std::string& section) const;
 
-    std::vector<TLine> m_Lines;
-    bool m_ByteOrderMark = false;
+    std::vector<TLine> m_lines;
+    bool m_byteOrderMark = false;
 };

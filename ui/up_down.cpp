@@ -64,14 +64,14 @@ void TUpDown::SetPosition(int value)
 
 void TUpDown::Click(TButton button)
 {
-    TakeBuddyText();
+    TakeTypedValue();
     SetPosition(m_position + (button == TButton::Next ? m_increment : -m_increment));
     emit Clicked(button);
 }
 
 // A number typed but not yet confirmed is where the step starts from, as the
 // user expects; anything else leaves the position alone.
-void TUpDown::TakeBuddyText()
+void TUpDown::TakeTypedValue()
 {
     if (!m_buddy)
         return;

@@ -38,6 +38,10 @@ public:
 
     // What a click on an arrow does.
     void Click(TButton button);
+    // Takes the number typed into the edit when it is a whole number within
+    // Min..Max, with or without digit groups; anything else leaves the
+    // position where it was.
+    void TakeTypedValue();
 
 signals:
     void Clicked(TUpDown::TButton button);
@@ -47,7 +51,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void TakeBuddyText();
     void WriteBuddy();
 
     QToolButton* m_up;

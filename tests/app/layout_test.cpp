@@ -1,3 +1,5 @@
+#include "params/binding.h"
+#include "texts/number_text.h"
 #include "window_access.h"
 
 #include "ui/radio_group.h"
@@ -165,41 +167,27 @@ TEST_F(LayoutTest, CurveRowsRunInTwoColumnPairs)
     }
 }
 
-struct TSpin {
-    std::string Name;
-    int Min, Max, Step, Start;
-    const char* StartText;
-};
-
-TEST_F(LayoutTest, SpinnersHaveTheirRangesStepsAndStartValues)
+// The window's spinners take their ranges from the core's binding table and,
+// once started, show the image's bytes in them.
+TEST_F(LayoutTest, SpinnersFollowTheBindingTableAndShowTheImage)
 {
-    std::vector<TSpin> spins{
-        {"UpDownPocetBodu", 1, 15, 1, 3, "3"},
-        {"UpDownBaseAdv", 0, 40, 1, 40, "40"},
-        {"UpDownOmez2", 999, 25000, 100, 15000, "15,000"},
-        {"UpDownOmez1", 999, 25000, 100, 15000, "15,000"},
-        {"UpDownRetard", 0, 25, 1, 0, "0"},
-        {"UpDownClutch1", 0, 2500, 10, 2500, "2,500"},
-        {"UpDownClutch2", 0, 2500, 10, 2500, "2,500"},
-        {"UpDownRpmPulsu", 1, 6, 1, 1, "1"},
-        {"UpDownRpmKorekce", -60, 60, 1, 0, "0"},
-        {"UpDownLedRazeni", 1000, 25000, 100, 15000, "15,000"},
-        {"UpDownRpmAdv1", 600, 20100, 100, 1000, "1,000"},
-        {"UpDownRpmAdv10", 600, 20100, 100, 10000, "10,000"},
-        {"UpDownRpmAdv11", 600, 20100, 100, 3000, "3,000"},
-        {"UpDownRpmAdv15", 600, 20100, 100, 7000, "7,000"},
-    };
-    for (int i = 1; i <= CurvePoints; ++i)
-        spins.push_back({"UpDownAdvance" + std::to_string(i), 0, 60, 1, 20, "20"});
-    for (const TSpin& spin : spins) {
-        const std::string& name = spin.Name;
-        auto* spinner = qobject_cast<TUpDown*>(Control(name.c_str()));
-        ASSERT_TRUE(spinner) << name;
-        EXPECT_EQ(spinner->Min(), spin.Min) << name;
-        EXPECT_EQ(spinner->Max(), spin.Max) << name;
-        EXPECT_EQ(spinner->Increment(), spin.Step) << name;
-        EXPECT_EQ(spinner->Position(), spin.Start) << name;
-        EXPECT_EQ(spinner->Associate()->text(), QString::fromLatin1(spin.StartText)) << name;
+    std::vector<TSpinBinding> bindings(ScalarBindings().begin(), ScalarBindings().end());
+    for (int i = 0; i < CurvePoints; ++i) {
+        bindings.push_back(CurveSpeedBinding(i));
+        bindings.push_back(CurveAdvanceBinding(i));
+    }
+    for (const TSpinBinding& binding : bindings) {
+        auto* spinner = FindNamed<TUpDown>(form, QString::fromStdString(binding.Spinner));
+        ASSERT_TRUE(spinner);
+        EXPECT_EQ(spinner->Min(), binding.Min) << binding.Spinner;
+        EXPECT_EQ(spinner->Max(), binding.Max) << binding.Spinner;
+        EXPECT_EQ(spinner->Increment(), binding.Step) << binding.Spinner;
+        EXPECT_EQ(spinner->Associate()->objectName().toStdString(), binding.Edit);
+        const int shown = std::clamp(DisplayValue(binding, form.Image()[binding.Byte]),
+                                     binding.Min, binding.Max);
+        EXPECT_EQ(spinner->Position(), shown) << binding.Spinner;
+        EXPECT_EQ(spinner->Associate()->text().toStdString(),
+                  GroupDigits(shown, binding.Grouped, ",")) << binding.Spinner;
     }
 }
 
@@ -208,7 +196,7 @@ TEST_F(LayoutTest, SpeedFromItsSpinnerReadsWithADigitGroupAdvanceNever)
     CONTROL(form, UpDownRpmAdv9)->SetPosition(9900);
     CONTROL(form, UpDownRpmAdv9)->Click(TUpDown::TButton::Next);
     EXPECT_EQ(CONTROL(form, EditRpmAdv9)->text(), QStringLiteral("10,000"));
-    for (int i = 0; i < 45; ++i)
+    for (int i = 0; i < 61; ++i)
         CONTROL(form, UpDownAdvance9)->Click(TUpDown::TButton::Next);
     EXPECT_EQ(CONTROL(form, EditAdvance9)->text(), QStringLiteral("60"));
     EXPECT_FALSE(CONTROL(form, UpDownAdvance9)->Thousands());
@@ -318,22 +306,28 @@ TEST_F(LayoutTest, TabWalksTheCurvePointByPointThenTheOtherEdits)
 {
     Activate(form);
     CONTROL(form, EditRpmAdv1)->setFocus();
+    const int points = form.Image()[ImageByte::PointCount]; // the rows after them are hidden
     std::vector<QString> visited;
-    for (int i = 0; i < 33; ++i) {
+    for (int i = 0; i < 2 * points + 3; ++i) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_TRUE(focus);
         visited.push_back(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     std::vector<QString> expected;
-    for (int i = 1; i <= CurvePoints; ++i) {
+    for (int i = 1; i <= points; ++i) {
         expected.push_back(QStringLiteral("EditRpmAdv%1").arg(i));
         expected.push_back(QStringLiteral("EditAdvance%1").arg(i));
     }
     expected.insert(expected.end(), {"EditPocetBodu", "EditBaseAdv", "EditOmez2"});
     EXPECT_EQ(visited, expected);
     // Then the polarity group's chosen item; nothing in the tool bar takes Tab.
-    EXPECT_EQ(QApplication::focusWidget(), CONTROL(form, RadioGroupPolarita)->Button(0));
+    TRadioGroup* polarity = CONTROL(form, RadioGroupPolarita);
+    EXPECT_EQ(QApplication::focusWidget(), polarity->Button(polarity->ItemIndex()))
+        << QApplication::focusWidget()->metaObject()->className() << " "
+        << QApplication::focusWidget()->objectName().toStdString() << " "
+        << (QApplication::focusWidget() == polarity->Button(0)) << (QApplication::focusWidget() == polarity->Button(1)) << " item "
+        << polarity->ItemIndex() << polarity->Button(2)->isChecked();
 }
 
 TEST_F(LayoutTest, TabSkipsSpinnersCheckBoxesAndButtons)

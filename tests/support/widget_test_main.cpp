@@ -1,11 +1,18 @@
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows of the tests keep their settings here, never in the
+    // user's own configuration, and parallel runs never share them.
+    QTemporaryDir configuration;
+    if (!configuration.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     // Digit groups read "10,000" whatever the machine's locale.
     QLocale::setDefault(QLocale::c());
