@@ -1,0 +1,161 @@
+#include "ui/label.h"
+
+#include <QGroupBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A text as wide as width in font, give or take a letter.
+QString TextOfWidth(const QFont& font, int width)
+{
+    QString text;
+    while (QFontMetrics(font).horizontalAdvance(text) < width)
+        text += QChar(char16_t(u'a' + text.size() % 26));
+    return text;
+}
+
+// Texts from half of the room up to three times it.
+QStringList TextsAround(const QFont& font, int room)
+{
+    QStringList texts;
+    for (const double factor : {0.5, 0.95, 1.1, 1.5, 2.0, 3.0})
+        texts << TextOfWidth(font, int(factor * room));
+    return texts;
+}
+
+int TextWidth(const QLabel& label)
+{
+    return QFontMetrics(label.font()).horizontalAdvance(label.text());
+}
+
+// A label of fixed size in a large bold font, like the window's warnings.
+struct FixedLabel : testing::Test {
+    QWidget window;
+    TLabel* label = new TLabel(&window);
+    const QRect place{40, 10, 170, 30};
+    QFont own;
+
+    FixedLabel()
+    {
+        QFont font = label->font();
+        font.setPixelSize(23);
+        font.setBold(true);
+        label->setFont(font);
+        own = label->font();
+        label->setGeometry(place);
+        label->SetAutoSize(false);
+    }
+};
+
+TEST_F(FixedLabel, KeepsItsPlaceAndFitsEveryTextInside)
+{
+    for (const QString& text : TextsAround(own, place.width())) {
+        SetCaption(label, text);
+        EXPECT_EQ(label->geometry(), place) << text.size();
+        EXPECT_LE(TextWidth(*label), label->width()) << text.size();
+        EXPECT_LE(QFontMetrics(label->font()).height(), label->height()) << text.size();
+    }
+}
+
+TEST_F(FixedLabel, NarrowsTheFontBeforeMakingItSmaller)
+{
+    SetCaption(label, TextOfWidth(own, place.width() * 11 / 10));
+    EXPECT_NE(label->font().stretch(), own.stretch());
+    EXPECT_LT(label->font().stretch(), 100);
+    EXPECT_EQ(label->font().letterSpacing(), own.letterSpacing());
+    EXPECT_EQ(label->font().pixelSize(), own.pixelSize());
+
+    SetCaption(label, TextOfWidth(own, place.width() * 3));
+    EXPECT_LT(label->font().pixelSize(), own.pixelSize());
+}
+
+TEST_F(FixedLabel, GetsItsOwnFontBackWhenTheTextFitsAgain)
+{
+    SetCaption(label, TextOfWidth(own, place.width() * 2));
+    EXPECT_NE(label->font(), own);
+    SetCaption(label, TextOfWidth(own, place.width() / 2));
+    EXPECT_EQ(label->font(), own);
+}
+
+TEST_F(FixedLabel, FitsAgainWhenMadeNarrowerOrGivenALargerFont)
+{
+    window.show(); // a hidden label hears of its new size only when shown
+    SetCaption(label, TextOfWidth(own, place.width() * 9 / 10));
+    EXPECT_EQ(label->font(), own);
+    label->resize(place.width() / 2, place.height());
+    EXPECT_LE(TextWidth(*label), label->width());
+
+    QFont larger = own;
+    larger.setPixelSize(28);
+    label->resize(place.size());
+    label->setFont(larger);
+    EXPECT_EQ(label->size(), place.size());
+    EXPECT_LE(TextWidth(*label), label->width());
+    EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
+}
+
+TEST_F(FixedLabel, AutoSizeOnAgainSizesTheLabelToItsText)
+{
+    SetCaption(label, TextOfWidth(own, place.width() * 2));
+    label->SetAutoSize(true);
+    EXPECT_EQ(label->font(), own);
+    EXPECT_EQ(label->size(), label->sizeHint());
+    EXPECT_GT(label->width(), place.width());
+}
+
+TEST(Label, AnInheritedFontFollowsItsParentAgainAfterSqueezing)
+{
+    QWidget window;
+    TLabel* label = new TLabel(&window);
+    label->setGeometry(0, 0, 60, 30);
+    label->SetAutoSize(false);
+    SetCaption(label, TextOfWidth(window.font(), 100));
+    EXPECT_TRUE(label->testAttribute(Qt::WA_SetFont));
+    SetCaption(label, TextOfWidth(window.font(), 30));
+    EXPECT_FALSE(label->testAttribute(Qt::WA_SetFont));
+
+    QFont larger = window.font();
+    larger.setPixelSize(20);
+    window.setFont(larger);
+    EXPECT_EQ(label->font().pixelSize(), 20);
+}
+
+// An auto-sized label near the right of a group box, like a column heading.
+struct LabelInGroup : testing::Test {
+    QWidget window;
+    QGroupBox* group = new QGroupBox(&window);
+    TLabel* label = new TLabel(group);
+    const QPoint place{140, 20};
+
+    LabelInGroup()
+    {
+        group->setGeometry(4, 4, 200, 120);
+        label->move(place);
+    }
+};
+
+TEST_F(LabelInGroup, NarrowsItsFontRatherThanCrossTheGroupsFrame)
+{
+    const QFont own = label->font();
+    const int room = group->contentsRect().right() - place.x();
+    for (const QString& text : TextsAround(own, room)) {
+        SetCaption(label, text);
+        EXPECT_EQ(label->pos(), place);
+        EXPECT_LT(label->geometry().right(), group->contentsRect().right()) << text.size();
+        EXPECT_LE(TextWidth(*label), label->width()) << text.size();
+    }
+    SetCaption(label, TextOfWidth(own, room / 2));
+    EXPECT_EQ(label->font(), own);
+    EXPECT_EQ(label->size(), label->sizeHint());
+}
+
+TEST_F(LabelInGroup, BelowTheGroupsVisiblePartItKeepsItsFont)
+{
+    label->move(place.x(), group->height() + 10);
+    const QFont own = label->font();
+    SetCaption(label, TextOfWidth(own, 300));
+    EXPECT_EQ(label->font(), own);
+    EXPECT_EQ(label->size(), label->sizeHint());
+}
+
+} // namespace
