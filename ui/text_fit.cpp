@@ -1,9 +1,13 @@
 #include "ui/text_fit.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVariant>
-#include <QWidget>
 
 #include <array>
 
@@ -21,6 +25,8 @@ constexpr qreal SpacingStep = 0.5;
 // they run into each other.
 constexpr qreal MostTightening = 0.1;
 constexpr int SmallestPixels = 6;
+// A push button's caption keeps this far from the bevel on either side.
+constexpr int BevelClearance = 2;
 
 QSize TextSize(const QFont& font, const QString& text)
 {
@@ -42,6 +48,26 @@ void ForgetSqueezing(QWidget* widget)
 {
     for (const char* name : {OwnFontProperty, InheritedFontProperty, SqueezedFontProperty})
         widget->setProperty(name, QVariant());
+}
+
+// Where the button's style draws its caption.
+int CaptionWidth(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    int clearance = 2 * BevelClearance;
+    if (qobject_cast<const QCheckBox*>(button)) {
+        element = QStyle::SE_CheckBoxContents;
+        clearance = 0;
+    } else if (qobject_cast<const QRadioButton*>(button)) {
+        element = QStyle::SE_RadioButtonContents;
+        clearance = 0;
+    } else if (!qobject_cast<const QPushButton*>(button)) {
+        return 0;
+    }
+    return button->style()->subElementRect(element, &option, button).width() - clearance;
 }
 
 } // namespace
@@ -98,4 +124,11 @@ void FitText(QWidget* widget, const QString& text, const QSize& room)
     widget->setProperty(InheritedFontProperty, inherited);
     widget->setFont(fitting);
     widget->setProperty(SqueezedFontProperty, widget->font());
+}
+
+void FitButtonText(QAbstractButton* button)
+{
+    const int width = CaptionWidth(button);
+    if (width > 0)
+        FitText(button, button->text(), QSize(width, QWIDGETSIZE_MAX));
 }

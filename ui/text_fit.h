@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+class QAbstractButton;
 class QSize;
 class QString;
 class QWidget;
@@ -18,3 +19,7 @@ QFont FittingFont(const QFont& font, const QString& text, const QSize& room);
 // Gives the widget the font in which text fits room, or gives it back its
 // own font once the text fits that again (a language with shorter texts).
 void FitText(QWidget* widget, const QString& text, const QSize& room);
+
+// Fits the caption of a check box or radio button beside its indicator, or
+// of a push button inside its bevel. Other buttons are left alone.
+void FitButtonText(QAbstractButton* button);
