@@ -3,6 +3,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 namespace {
 
 int OpaquePixels(const QImage& image)
@@ -14,10 +16,27 @@ int OpaquePixels(const QImage& image)
     return count;
 }
 
+const std::initializer_list<TToolGlyph> Glyphs{TToolGlyph::New,  TToolGlyph::Open,
+                                               TToolGlyph::Save, TToolGlyph::Print,
+                                               TToolGlyph::Undo, TToolGlyph::Redo};
+
+// A picture drawn at twice the density: twice the pixels for the same
+// logical size, and not merely the 1x picture blown up.
+void ExpectDrawnAtDoubleDensity(const QPixmap& single, const QPixmap& twice)
+{
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_EQ(twice.size(), 2 * single.size());
+    EXPECT_EQ(twice.deviceIndependentSize(), single.deviceIndependentSize());
+    const QImage image = twice.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation})
+        EXPECT_NE(image, single.toImage()
+                             .scaled(twice.size(), Qt::IgnoreAspectRatio, mode)
+                             .convertToFormat(QImage::Format_ARGB32));
+}
+
 TEST(Pictures, EveryGlyphIsDrawnInBothStates)
 {
-    for (TToolGlyph glyph : {TToolGlyph::New, TToolGlyph::Open, TToolGlyph::Save, TToolGlyph::Print,
-                             TToolGlyph::Undo, TToolGlyph::Redo}) {
+    for (TToolGlyph glyph : Glyphs) {
         const QImage normal = ToolGlyph(glyph, false).toImage();
         const QImage disabled = ToolGlyph(glyph, true).toImage();
         EXPECT_EQ(normal.size(), QSize(16, 16));
@@ -39,6 +58,47 @@ TEST(Pictures, IconAndLogoHaveTheirSizesAndTransparentSurroundings)
     EXPECT_EQ(logo.size(), QSize(600, 107));
     EXPECT_EQ(qAlpha(logo.pixel(0, 0)), 0);
     EXPECT_GT(OpaquePixels(logo), 2000);
+}
+
+TEST(Pictures, GlyphsAreDrawnSharpAtDoubleDensity)
+{
+    for (TToolGlyph glyph : Glyphs) {
+        for (const bool disabled : {false, true}) {
+            const QPixmap twice = ToolGlyph(glyph, disabled, 2.0);
+            ExpectDrawnAtDoubleDensity(ToolGlyph(glyph, disabled), twice);
+            // No edge blurred into half-transparent pixels.
+            const QImage image = twice.toImage();
+            int blurred = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    blurred += qAlpha(image.pixel(x, y)) != 0 && qAlpha(image.pixel(x, y)) != 255;
+            EXPECT_EQ(blurred, 0) << int(glyph);
+        }
+    }
+}
+
+TEST(Pictures, ToolIconsCarryBothDensitiesInBothStates)
+{
+    const QIcon icon = ToolIcon(TToolGlyph::Save);
+    for (const auto mode : {QIcon::Normal, QIcon::Disabled})
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QPixmap pixmap = icon.pixmap(QSize(GlyphSize, GlyphSize), ratio, mode);
+            EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
+            EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_ARGB32),
+                      ToolGlyph(TToolGlyph::Save, mode == QIcon::Disabled, ratio)
+                          .toImage()
+                          .convertToFormat(QImage::Format_ARGB32));
+        }
+}
+
+TEST(Pictures, LogoIsDrawnAtTheScreensDensity)
+{
+    const QPixmap single = LogoPixmap();
+    const QPixmap twice = LogoPixmap(2.0);
+    ExpectDrawnAtDoubleDensity(single, twice);
+    // The same drawing: four times the covered pixels, give or take the edges.
+    const double ratio = double(OpaquePixels(twice.toImage())) / OpaquePixels(single.toImage());
+    EXPECT_NEAR(ratio, 4.0, 0.2);
 }
 
 } // namespace
