@@ -3,6 +3,7 @@
 #include "ui/hint_router.h"
 #include "ui/label.h"
 #include "ui/radio_group.h"
+#include "ui/text_fit.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,6 +11,13 @@
 #include <QMenu>
 
 namespace {
+// The window's buttons have fixed sizes; a longer caption narrows instead.
+void SetButtonCaption(QAbstractButton* button, const QString& text)
+{
+    button->setText(text);
+    FitButtonText(button);
+}
+
 bool ApplyCaption(QObject* target, const QString& text)
 {
     if (auto* action = qobject_cast<QAction*>(target))
@@ -17,7 +25,7 @@ bool ApplyCaption(QObject* target, const QString& text)
     else if (auto* label = qobject_cast<QLabel*>(target))
         SetCaption(label, text);
     else if (auto* button = qobject_cast<QAbstractButton*>(target))
-        button->setText(text);
+        SetButtonCaption(button, text);
     else if (auto* group = qobject_cast<QGroupBox*>(target))
         group->setTitle(text);
     else if (auto* widget = qobject_cast<QWidget*>(target); widget && widget->isWindow())

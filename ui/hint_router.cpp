@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QMenu>
 #include <QStatusBar>
 #include <QWidget>
 
@@ -52,17 +53,28 @@ void THintRouter::SetShowHint(QWidget* widget, bool show)
     ApplyTooltip(widget);
 }
 
-void THintRouter::Install() { qApp->installEventFilter(this); }
+void THintRouter::Install()
+{
+    qApp->installEventFilter(this);
+}
 
 void THintRouter::Watch(QAction* action)
 {
     connect(action, &QAction::hovered, this, [this, action] { Show(Hint(action)); });
+    if (QMenu* menu = action->menu())
+        connect(menu, &QMenu::hovered, this, [this](QAction* item) { Show(Hint(item)); });
 }
 
 bool THintRouter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::Enter && type != QEvent::Leave)
+        return false;
+    // While a menu is open the status bar is its highlighted item's. Opening
+    // one takes the pointer from the control under it and may put it over
+    // the menu; those crossings arrive after a menu opened from the keyboard
+    // has highlighted its first item, and must not take its hint away.
+    if (QApplication::activePopupWidget())
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !InWindow(widget))

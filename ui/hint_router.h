@@ -25,7 +25,9 @@ public:
 
     // Starts following the mouse over every widget of the window.
     void Install();
-    // Follows the highlighting of a menu item (or of a menu's own entry).
+    // Follows the highlighting of a menu item (or of a menu's own entry),
+    // by the mouse or the keyboard. For a menu's entry, every item the menu
+    // highlights is followed too, also one added later.
     void Watch(QAction* action);
 
 protected:

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace {
 // The sixteen-colour palette the glyphs keep to.
@@ -16,9 +19,12 @@ const QColor Red(255, 0, 0);
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
 
-QPixmap Blank(int width, int height)
+// A transparent pixmap of the given logical size; a painter on it draws in
+// logical pixels.
+QPixmap Blank(int width, int height, qreal pixelRatio = 1.0)
 {
-    QPixmap pixmap(width, height);
+    QPixmap pixmap(qCeil(width * pixelRatio), qCeil(height * pixelRatio));
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -97,25 +103,29 @@ void DrawGlyph(QPainter& p, TToolGlyph glyph)
 }
 
 // The engraved look of a disabled button: the glyph's dark lines in grey over
-// a white copy shifted one pixel down and right; light fills vanish.
+// a white copy shifted one (logical) pixel down and right; light fills vanish.
 QPixmap Engraved(const QPixmap& normal)
 {
     constexpr int DarkLine = 160;
+    const qreal ratio = normal.devicePixelRatio();
+    const int shift = std::max(1, qRound(ratio));
     const QImage shape = normal.toImage().convertToFormat(QImage::Format_ARGB32);
-    QPixmap result = Blank(normal.width(), normal.height());
-    QPainter p(&result);
-    for (const auto& [offset, colour] : {std::pair{1, White}, std::pair{0, Grey}})
-        for (int y = 0; y < shape.height(); ++y)
-            for (int x = 0; x < shape.width(); ++x)
+    QImage engraved(shape.size(), QImage::Format_ARGB32);
+    engraved.fill(Qt::transparent);
+    for (const auto& [offset, colour] : {std::pair{shift, White}, std::pair{0, Grey}})
+        for (int y = 0; y + offset < shape.height(); ++y)
+            for (int x = 0; x + offset < shape.width(); ++x)
                 if (qAlpha(shape.pixel(x, y)) > 127 && qGray(shape.pixel(x, y)) < DarkLine)
-                    p.fillRect(x + offset, y + offset, 1, 1, colour);
+                    engraved.setPixel(x + offset, y + offset, colour.rgb());
+    QPixmap result = QPixmap::fromImage(engraved);
+    result.setDevicePixelRatio(ratio);
     return result;
 }
 } // namespace
 
-QPixmap ToolGlyph(TToolGlyph glyph, bool disabled)
+QPixmap ToolGlyph(TToolGlyph glyph, bool disabled, qreal pixelRatio)
 {
-    QPixmap normal = Blank(GlyphSize, GlyphSize);
+    QPixmap normal = Blank(GlyphSize, GlyphSize, pixelRatio);
     {
         QPainter p(&normal);
         DrawGlyph(p, glyph);
@@ -126,8 +136,10 @@ QPixmap ToolGlyph(TToolGlyph glyph, bool disabled)
 QIcon ToolIcon(TToolGlyph glyph)
 {
     QIcon icon;
-    icon.addPixmap(ToolGlyph(glyph, false), QIcon::Normal);
-    icon.addPixmap(ToolGlyph(glyph, true), QIcon::Disabled);
+    for (const qreal ratio : {1.0, 2.0}) {
+        icon.addPixmap(ToolGlyph(glyph, false, ratio), QIcon::Normal);
+        icon.addPixmap(ToolGlyph(glyph, true, ratio), QIcon::Disabled);
+    }
     return icon;
 }
 
@@ -147,9 +159,9 @@ QPixmap WindowIconPixmap()
     return pixmap;
 }
 
-QPixmap LogoPixmap()
+QPixmap LogoPixmap(qreal pixelRatio)
 {
-    QPixmap pixmap = Blank(LogoWidth, LogoHeight);
+    QPixmap pixmap = Blank(LogoWidth, LogoHeight, pixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 

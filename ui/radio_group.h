@@ -9,6 +9,8 @@ class QRadioButton;
 
 // A captioned group of radio buttons in one column. Its items can be replaced
 // as a whole (a language change does that) without losing the selection.
+// The caption sits on the frame's top line and the buttons share the room
+// inside the frame below it; the group's geometry stays the caller's.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -29,9 +31,13 @@ signals:
     void Clicked();
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QRect CaptionRect() const;
+    void KeepContentsMargins();
     void PlaceButtons();
 
     QButtonGroup* m_group;

@@ -3,12 +3,17 @@
 #include "ui/label.h"
 #include "ui/radio_group.h"
 
+#include "sample_text.h"
+
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +62,48 @@ TEST(ControlText, AnAccelMarkTakesNoRoomAndDoubledShowsOnce)
     SetCaption(&doubled, QStringLiteral("A&&B"));
     EXPECT_EQ(marked.width(), plain.width());
     EXPECT_EQ(doubled.width(), doubled.fontMetrics().horizontalAdvance(QStringLiteral("A&B")));
+}
+
+// The width a button's caption may take: beside the indicator of a check box
+// or radio button, inside the frame of a push button.
+int CaptionRoom(const QAbstractButton& button)
+{
+    const QStyle* style = button.style();
+    const auto metric = [&](QStyle::PixelMetric which) {
+        return style->pixelMetric(which, nullptr, &button);
+    };
+    if (qobject_cast<const QCheckBox*>(&button))
+        return button.width() - metric(QStyle::PM_IndicatorWidth) -
+               metric(QStyle::PM_CheckBoxLabelSpacing);
+    if (qobject_cast<const QRadioButton*>(&button))
+        return button.width() - metric(QStyle::PM_ExclusiveIndicatorWidth) -
+               metric(QStyle::PM_RadioButtonLabelSpacing);
+    return button.width() - 2 * metric(QStyle::PM_DefaultFrameWidth);
+}
+
+TEST(ControlText, AButtonKeepsItsSizeAndItsCaptionNarrowsToFit)
+{
+    QWidget window;
+    auto* check = new QCheckBox(&window);
+    auto* radio = new QRadioButton(&window);
+    auto* push = new QPushButton(&window);
+    check->setGeometry(10, 10, 40, 17);
+    radio->setGeometry(10, 40, 70, 19);
+    push->setGeometry(10, 70, 57, 23);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{check, radio, push}) {
+        const QRect place = button->geometry();
+        const QFont own = button->font();
+        const int room = CaptionRoom(*button);
+        for (const QString& text : TextsAround(own, room)) {
+            ApplyControlText(button, TTextKind::Caption, text.toStdString());
+            EXPECT_EQ(button->geometry(), place);
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(text), room)
+                << button->metaObject()->className() << ' ' << text.size();
+        }
+        // A shorter caption, as after going back to English, needs no squeezing.
+        ApplyControlText(button, TTextKind::Caption, TextOfWidth(own, room / 2).toStdString());
+        EXPECT_EQ(button->font(), own) << button->metaObject()->className();
+    }
 }
 
 TEST(ControlText, HintOfAMenuBelongsToItsEntryInTheMenuBar)

@@ -1,13 +1,16 @@
-#include "ui/hint_router.h"
 #include "texts/hint_text.h"
+#include "ui/hint_router.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -21,7 +24,10 @@ struct THintCase {
     const char* Long;
 };
 
-void PrintTo(const THintCase& c, std::ostream* out) { *out << '"' << c.Hint << '"'; }
+void PrintTo(const THintCase& c, std::ostream* out)
+{
+    *out << '"' << c.Hint << '"';
+}
 
 class SplitHintTest : public testing::TestWithParam<THintCase> {};
 
@@ -136,6 +142,52 @@ TEST_F(HintWindow, HighlightedMenuItemShowsItsLongHint)
     router->Watch(&bare);
     bare.hover();
     EXPECT_TRUE(bar->currentMessage().isEmpty());
+}
+
+// A menu whose entry and first item have hints, and whose second item has
+// none and comes after the menu was watched, as the port items do.
+struct MenuHintWindow : HintWindow {
+    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Tools"));
+    QAction* first = menu->addAction(QStringLiteral("Advance -"));
+    const QString firstHint = QStringLiteral("Take off 1 degree of curve A");
+
+    MenuHintWindow()
+    {
+        THintRouter::SetHint(menu->menuAction(), QStringLiteral("Tools of the curve"));
+        THintRouter::SetHint(first, "Curve A minus|" + firstHint);
+        router->Watch(menu->menuAction());
+        router->Watch(first);
+        menu->addAction(QStringLiteral("Com Auto"));
+        window.show();
+        QApplication::setActiveWindow(&window); // for the menu bar's accelerators
+    }
+    ~MenuHintWindow() override { menu->close(); }
+};
+
+TEST_F(MenuHintWindow, OpenedByItsAcceleratorItShowsTheFirstItemsHint)
+{
+    Enter(hinted); // where the pointer rests
+    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+    ASSERT_EQ(menu->activeAction(), first);
+    EXPECT_EQ(bar->currentMessage(), firstHint);
+    // Then the window system reports the pointer leaving the control, taken
+    // by the open menu, and perhaps entering the menu.
+    Leave(hinted);
+    Enter(menu);
+    EXPECT_EQ(bar->currentMessage(), firstHint);
+    QTest::keyClick(menu, Qt::Key_Down);
+    EXPECT_TRUE(bar->currentMessage().isEmpty());
+}
+
+TEST_F(MenuHintWindow, TheMenuBarsKeyboardModeShowsTheEntryThenTheFirstItem)
+{
+    QTest::keyPress(&window, Qt::Key_Alt);
+    QTest::keyRelease(&window, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Tools of the curve"));
+    QTest::keyClick(window.menuBar(), Qt::Key_Down);
+    ASSERT_EQ(menu->activeAction(), first);
+    Leave(window.menuBar());
+    EXPECT_EQ(bar->currentMessage(), firstHint);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/radio_group.h"
 
+#include <QImage>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,6 +70,56 @@ TEST(RadioGroup, ButtonsShareTheHeightBelowTheCaption)
     EXPECT_GT(top0, 0);
     EXPECT_EQ(top1 - top0, top2 - top1);
     EXPECT_LE(group.Button(2)->geometry().bottom(), 90);
+}
+
+void ExpectButtonsInsideTheFrame(const TRadioGroup& group)
+{
+    const QRect room = group.contentsRect();
+    EXPECT_GE(room.top(), group.fontMetrics().height()) << "below the caption";
+    for (int i = 0; i < group.Items().size(); ++i) {
+        EXPECT_TRUE(room.contains(group.Button(i)->geometry())) << i;
+        EXPECT_GT(group.Button(i)->height(), 0) << i;
+    }
+}
+
+TEST(RadioGroup, ButtonsLieInsideTheFrameBelowTheCaption)
+{
+    // A roomy group and a crowded one.
+    const QStringList five{"One", "Two", "Three", "Four", "Five"};
+    for (const auto& [size, items] :
+         {std::pair{QSize(250, 90), English}, std::pair{QSize(120, 84), five}}) {
+        const QRect place(QPoint(10, 20), size);
+        TRadioGroup group;
+        group.setGeometry(place);
+        group.setTitle(QStringLiteral("Caption"));
+        group.SetItems(items);
+        ExpectButtonsInsideTheFrame(group);
+        // A new language sets the caption again after the items.
+        group.setTitle(QStringLiteral("Another caption"));
+        ExpectButtonsInsideTheFrame(group);
+        QFont larger = group.font();
+        larger.setPixelSize(13);
+        group.setFont(larger);
+        ExpectButtonsInsideTheFrame(group);
+        EXPECT_EQ(group.geometry(), place);
+    }
+}
+
+TEST(RadioGroup, CaptionSitsOnTheFramesTopLine)
+{
+    TRadioGroup group;
+    group.resize(250, 90);
+    group.setTitle(QStringLiteral("Caption"));
+    group.SetItems(English);
+    const QImage image = group.grab().toImage();
+    // Right of the caption, the first row unlike the background is the line.
+    const int column = image.width() - 10;
+    int line = 0;
+    while (line < image.height() && image.pixel(column, line) == image.pixel(column, 0))
+        ++line;
+    EXPECT_GT(line, 0);
+    EXPECT_LT(line, group.fontMetrics().height());
+    EXPECT_GT(group.Button(0)->y(), line);
 }
 
 } // namespace
