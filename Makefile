@@ -45,6 +45,7 @@ asan: deps
 
 bench: build
 	./$(BUILD)/tests/bench/kolvane_bench
+	./$(BUILD)/tests/bench/kolvane_edit_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

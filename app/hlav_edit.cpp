@@ -48,7 +48,10 @@ TEditorValues TFormHlav::ReadEditorValues()
     return values;
 }
 
-void TFormHlav::WriteBackControls() { WriteBackValues(ReadEditorValues(), m_image); }
+void TFormHlav::WriteBackControls()
+{
+    WriteBackValues(ReadEditorValues(), m_image);
+}
 
 void TFormHlav::ShowImage()
 {
@@ -79,8 +82,10 @@ void TFormHlav::RefreshDependents()
             widget->setVisible(*control.Visible);
         if (control.Enabled)
             widget->setEnabled(*control.Enabled);
-        if (control.Red)
-            SetBackground(widget, *control.Red ? TColour::Red : TColour::ButtonFace);
+        if (control.Red && *control.Red)
+            SetBackground(widget, TColour::Red);
+        else if (control.Red)
+            widget->setAutoFillBackground(false); // the face of whatever it sits on
     }
     SetCaption(m_ui.LabelVerze1, QString::fromStdString(look.Verze1));
     SetCaption(m_ui.LabelVerze2, QString::fromStdString(look.Verze2));
@@ -106,7 +111,10 @@ void TFormHlav::EditExit(QObject*)
     ApplyChange();
 }
 
-void TFormHlav::UpDownClick(QObject* sender) { EditExit(sender); }
+void TFormHlav::UpDownClick(QObject* sender)
+{
+    EditExit(sender);
+}
 
 // Enter walks the curve like Tab does; leaving the edit applies it, and the
 // write-back here finds no further change unless another control held one.
@@ -151,8 +159,14 @@ void TFormHlav::StepAdvance(int step)
     ApplyChange();
 }
 
-void TFormHlav::BitBtnAdvMinusClick() { StepAdvance(-1); }
-void TFormHlav::BitBtnAdvPlusClick() { StepAdvance(+1); }
+void TFormHlav::BitBtnAdvMinusClick()
+{
+    StepAdvance(-1);
+}
+void TFormHlav::BitBtnAdvPlusClick()
+{
+    StepAdvance(+1);
+}
 
 void TFormHlav::SpeedButtonZpetClick() {}
 void TFormHlav::SpeedButtonZnovuClick() {}

@@ -82,9 +82,10 @@ void TFormHlav::ConnectEditor()
     }
     for (QLineEdit* edit : {m_ui.EditClutch1, m_ui.EditClutch2, m_ui.EditLedRazeni})
         edit->installEventFilter(this);
+    // After the box has toggled, by the mouse or the space bar.
     for (QCheckBox* box :
          {m_ui.CheckBoxZakazCteni, m_ui.CheckBoxProgHned, m_ui.CheckBoxRevOutLedRazeni})
-        box->installEventFilter(this);
+        connect(box, &QCheckBox::clicked, this, [this, box] { CheckBoxProgHnedMouseUp(box); });
     m_ui.GrafAdv->installEventFilter(this);
 }
 
@@ -93,9 +94,6 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (watched == m_ui.GrafAdv) {
         GrafAdvEvent(event);
-    } else if (qobject_cast<QCheckBox*>(watched)) {
-        if (type == QEvent::MouseButtonRelease)
-            CheckBoxProgHnedMouseUp(watched);
     } else if (type == QEvent::ShortcutOverride &&
                IsMenuShortcut(*static_cast<QKeyEvent*>(event))) {
         // The menu's keys (Ctrl+Z is Undo) win over the edit box's own.

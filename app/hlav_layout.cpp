@@ -105,12 +105,14 @@ void BuildHlavControls(QMainWindow& form, THlavControls& ui)
     ui.ImageLogo->setObjectName(QStringLiteral("ImageLogo"));
     ui.ImageLogo->setGeometry(305, 42, 565, 112);
     ui.ImageLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.ImageLogo->setPixmap(LogoPixmap());
+    ui.ImageLogo->setPixmap(LogoPixmap(form.devicePixelRatioF()));
     ui.ImageLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     BuildToolBar(ui, client);
-    ui.LabelSpojeni = NewLabel(client, "LabelSpojeni", 445, 9);
-    ui.LabelSpojeni->resize(174, 29);
+    TLabel* spojeni = NewLabel(client, "LabelSpojeni", 445, 9);
+    spojeni->resize(174, 29);
+    spojeni->SetAutoSize(false); // its texts are squeezed into the box, not the box widened
+    ui.LabelSpojeni = spojeni;
     SetFontPixels(ui.LabelSpojeni, 23, true);
     SetBackground(ui.LabelSpojeni, TColour::Red);
 

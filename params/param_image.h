@@ -65,6 +65,8 @@ public:
 
     std::uint8_t& Speed(int point) { return Bytes.at(ImageByte::CurveSpeed + point); }
     std::uint8_t& Advance(int point) { return Bytes.at(ImageByte::CurveAdvance + point); }
+    std::uint8_t Speed(int point) const { return Bytes.at(ImageByte::CurveSpeed + point); }
+    std::uint8_t Advance(int point) const { return Bytes.at(ImageByte::CurveAdvance + point); }
 
     void SetDefaults();
     void Normalise();

@@ -48,6 +48,7 @@ TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), m_group(new QButt
 {
     connect(m_group, &QButtonGroup::idClicked, this, [this](int id) {
         m_itemIndex = id;
+        MarkTabStop();
         emit Clicked();
     });
     KeepContentsMargins();
@@ -84,6 +85,7 @@ QStringList TRadioGroup::Items() const
 void TRadioGroup::SetItemIndex(int index)
 {
     m_itemIndex = index >= 0 && index < static_cast<int>(m_buttons.size()) ? index : -1;
+    MarkTabStop();
     if (m_itemIndex >= 0) {
         m_buttons[static_cast<std::size_t>(m_itemIndex)]->setChecked(true);
         return;
@@ -93,6 +95,15 @@ void TRadioGroup::SetItemIndex(int index)
     for (QRadioButton* button : m_buttons)
         button->setChecked(false);
     m_group->setExclusive(true);
+}
+
+// Tab enters the group at its chosen item (the first when none is chosen);
+// the arrow keys move within it.
+void TRadioGroup::MarkTabStop()
+{
+    const std::size_t stop = m_itemIndex >= 0 ? static_cast<std::size_t>(m_itemIndex) : 0;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // The group box sets its contents below a caption of the style's whenever

@@ -38,6 +38,7 @@ protected:
 private:
     QRect CaptionRect() const;
     void KeepContentsMargins();
+    void MarkTabStop();
     void PlaceButtons();
 
     QButtonGroup* m_group;

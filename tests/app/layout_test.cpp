@@ -183,11 +183,12 @@ TEST_F(LayoutTest, SpinnersFollowTheBindingTableAndShowTheImage)
         EXPECT_EQ(spinner->Max(), binding.Max) << binding.Spinner;
         EXPECT_EQ(spinner->Increment(), binding.Step) << binding.Spinner;
         EXPECT_EQ(spinner->Associate()->objectName().toStdString(), binding.Edit);
-        const int shown = std::clamp(DisplayValue(binding, form.Image()[binding.Byte]),
-                                     binding.Min, binding.Max);
+        const int shown =
+            std::clamp(DisplayValue(binding, form.Image()[binding.Byte]), binding.Min, binding.Max);
         EXPECT_EQ(spinner->Position(), shown) << binding.Spinner;
         EXPECT_EQ(spinner->Associate()->text().toStdString(),
-                  GroupDigits(shown, binding.Grouped, ",")) << binding.Spinner;
+                  GroupDigits(shown, binding.Grouped, ","))
+            << binding.Spinner;
     }
 }
 
@@ -323,11 +324,7 @@ TEST_F(LayoutTest, TabWalksTheCurvePointByPointThenTheOtherEdits)
     EXPECT_EQ(visited, expected);
     // Then the polarity group's chosen item; nothing in the tool bar takes Tab.
     TRadioGroup* polarity = CONTROL(form, RadioGroupPolarita);
-    EXPECT_EQ(QApplication::focusWidget(), polarity->Button(polarity->ItemIndex()))
-        << QApplication::focusWidget()->metaObject()->className() << " "
-        << QApplication::focusWidget()->objectName().toStdString() << " "
-        << (QApplication::focusWidget() == polarity->Button(0)) << (QApplication::focusWidget() == polarity->Button(1)) << " item "
-        << polarity->ItemIndex() << polarity->Button(2)->isChecked();
+    EXPECT_EQ(QApplication::focusWidget(), polarity->Button(polarity->ItemIndex()));
 }
 
 TEST_F(LayoutTest, TabSkipsSpinnersCheckBoxesAndButtons)

@@ -23,3 +23,14 @@ TEST(WindowPlace, TheTitleBarStaysWithinReachWhereverTheWindowWouldGo)
     EXPECT_EQ(CentredTopLeft(QSize(870, 830), screen), QPoint(77, -115))
         << "larger than the screen";
 }
+
+TEST(WindowPlace, APlaceOnAScreenThatIsGoneIsNotShown)
+{
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
+    EXPECT_TRUE(TitleBarShown(QRect(100, 100, 870, 800), screens));
+    EXPECT_TRUE(TitleBarShown(QRect(-700, 0, 870, 800), screens)) << "enough of it still shows";
+    EXPECT_FALSE(TitleBarShown(QRect(2000, 100, 870, 800), screens)) << "a second monitor, gone";
+    EXPECT_FALSE(TitleBarShown(QRect(100, -500, 870, 800), screens)) << "the bar above the top";
+    EXPECT_TRUE(
+        TitleBarShown(QRect(2000, 100, 870, 800), screens + QList{QRect(1920, 0, 1280, 1024)}));
+}

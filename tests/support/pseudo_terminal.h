@@ -13,6 +13,8 @@ public:
 
     // The device path of the far end, or empty when none could be made.
     const std::string& DevicePath() const { return m_path; }
+    // The near end: what the program writes to the device can be read here.
+    int Master() const { return m_master; }
 
 private:
     int m_master = -1;
