@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -369,3 +371,20 @@ TEST_F(WindowTexts, TooltipsOnlyWhereTheWindowShowsThem)
 }
 
 } // namespace
+
+TEST_F(WindowTexts, FixedSizeTextsFitTheirControlsInEveryLanguage)
+{
+    for (std::uint8_t language = 0; language < LanguageCount; ++language) {
+        Switch(language);
+        QLabel* spojeni = CONTROL(form, LabelSpojeni);
+        EXPECT_EQ(spojeni->size(), QSize(174, 29)) << int(language);
+        EXPECT_LE(QFontMetrics(spojeni->font()).horizontalAdvance(spojeni->text()), 174)
+            << int(language);
+        QCheckBox* all = CONTROL(form, CheckBoxIgnAll);
+        QStyleOptionButton option;
+        option.initFrom(all);
+        const QRect caption = all->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, all);
+        EXPECT_LE(QFontMetrics(all->font()).horizontalAdvance(all->text()), caption.width())
+            << all->text().toStdString();
+    }
+}
