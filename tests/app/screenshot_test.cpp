@@ -43,9 +43,9 @@ TRun RunCommand(const QString& program, const QStringList& arguments,
 // The program on a pseudo-terminal of its own, so no test touches a real serial line.
 TRun RunProgram(const QStringList& arguments)
 {
-    TPseudoTerminal terminal;
-    EXPECT_FALSE(terminal.DevicePath().empty());
-    const QStringList port{QStringLiteral("--port"), QString::fromStdString(terminal.DevicePath())};
+    TPty terminal;
+    EXPECT_FALSE(terminal.SlavePath.empty());
+    const QStringList port{QStringLiteral("--port"), QString::fromStdString(terminal.SlavePath)};
     return RunCommand(QStringLiteral(KOLVANE_PROGRAM), arguments + port);
 }
 

@@ -187,19 +187,22 @@ TEST_F(Settings, StartAndCloseReachAFixedPointForAnyImageCopy)
 // saves, and ends well.
 TEST_F(Settings, TheProgramSavesWhenItIsToldToStop)
 {
-    TPseudoTerminal terminal;
-    ASSERT_FALSE(terminal.DevicePath().empty());
+    TPty terminal;
+    ASSERT_FALSE(terminal.SlavePath.empty());
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(KOLVANE_PROGRAM),
-                  {QStringLiteral("--port"), QString::fromStdString(terminal.DevicePath())});
+                  {QStringLiteral("--port"), QString::fromStdString(terminal.SlavePath)});
     ASSERT_TRUE(program.waitForStarted());
-    // Running: its first monitor request arrives on the terminal.
-    pollfd request{terminal.Master(), POLLIN, 0};
+    // Running: its first monitor request arrives on the terminal. Holding the
+    // far end open keeps the terminal from reading as hung up meanwhile.
+    const int held = ::open(terminal.SlavePath.c_str(), O_RDWR | O_NOCTTY);
+    pollfd request{terminal.Master, POLLIN, 0};
     ASSERT_EQ(::poll(&request, 1, 30000), 1);
+    ::close(held);
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);

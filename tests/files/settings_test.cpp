@@ -120,10 +120,3 @@ TEST(Settings, PortAndLanguageNumbersAreCutToTheirLowByte)
     EXPECT_EQ(StoredPortIndex(0), 255);
     EXPECT_EQ(LowByte(INT_MIN), 0);
 }
-
-TEST(Settings, FileNamesCarryTheUnitProgramVersion)
-{
-    EXPECT_EQ(SettingsFileName(72), "Kolvane_v72.ini");
-    EXPECT_EQ(ImageCopyFileName(72), "_Kolvane_v72.ini");
-    EXPECT_EQ(TestMarkerFileName(), "test_kalvor.txt");
-}

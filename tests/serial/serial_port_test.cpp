@@ -1,61 +1,16 @@
 #include "link/frame.h"
 #include "link/serial_port.h"
+#include "pseudo_terminal.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
-
-// A pseudo-terminal pair: the port under test opens the slave by path.
-struct TPty {
-    int Master = -1;
-    std::string SlavePath;
-
-    TPty()
-    {
-        int slave = -1;
-        char name[128] = {};
-        if (::openpty(&Master, &slave, name, nullptr, nullptr) != 0)
-            return;
-        termios raw{};
-        ::tcgetattr(slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(slave, TCSANOW, &raw);
-        ::close(slave);
-        SlavePath = name;
-    }
-    ~TPty()
-    {
-        if (Master >= 0)
-            ::close(Master);
-    }
-    void CloseMaster()
-    {
-        ::close(Master);
-        Master = -1;
-    }
-    std::vector<std::uint8_t> ReadMaster(std::size_t count)
-    {
-        std::vector<std::uint8_t> got;
-        while (got.size() < count) {
-            pollfd fd{Master, POLLIN, 0};
-            if (::poll(&fd, 1, 2000) <= 0)
-                break;
-            std::uint8_t buffer[256];
-            const ssize_t n = ::read(Master, buffer, std::min(sizeof buffer, count - got.size()));
-            if (n <= 0)
-                break;
-            got.insert(got.end(), buffer, buffer + n);
-        }
-        return got;
-    }
-};
 
 // Waits for bytes to arrive on the port, giving Qt's notifier a chance to run.
 std::size_t WaitForBytes(TSerialPort& port, std::size_t wanted)

@@ -1,25 +1,53 @@
 #include "pseudo_terminal.h"
 
-#include <cstdlib>
-#include <fcntl.h>
+#include <algorithm>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
-TPseudoTerminal::TPseudoTerminal()
+namespace {
+constexpr int ByteWaitMs = 2000;
+} // namespace
+
+TPty::TPty()
 {
-    m_master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (m_master < 0)
+    int slave = -1;
+    char name[128] = {};
+    if (::openpty(&Master, &slave, name, nullptr, nullptr) != 0)
         return;
-    if (grantpt(m_master) != 0 || unlockpt(m_master) != 0) {
-        close(m_master);
-        m_master = -1;
-        return;
-    }
-    if (const char* name = ptsname(m_master))
-        m_path = name;
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    ::close(slave);
+    SlavePath = name;
 }
 
-TPseudoTerminal::~TPseudoTerminal()
+TPty::~TPty()
 {
-    if (m_master >= 0)
-        close(m_master);
+    if (Master >= 0)
+        ::close(Master);
+}
+
+void TPty::CloseMaster()
+{
+    ::close(Master);
+    Master = -1;
+}
+
+std::vector<std::uint8_t> TPty::ReadMaster(std::size_t count)
+{
+    std::vector<std::uint8_t> got;
+    while (got.size() < count) {
+        pollfd fd{Master, POLLIN, 0};
+        if (::poll(&fd, 1, ByteWaitMs) <= 0)
+            break;
+        std::uint8_t buffer[256];
+        const ssize_t n = ::read(Master, buffer, std::min(sizeof buffer, count - got.size()));
+        if (n <= 0)
+            break;
+        got.insert(got.end(), buffer, buffer + n);
+    }
+    return got;
 }

@@ -1,22 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-// A pseudo-terminal pair whose device the program under test may open as
-// its serial port: nothing answers on it, and no real serial line is touched.
-class TPseudoTerminal {
-public:
-    TPseudoTerminal();
-    ~TPseudoTerminal();
-    TPseudoTerminal(const TPseudoTerminal&) = delete;
-    TPseudoTerminal& operator=(const TPseudoTerminal&) = delete;
+// A pseudo-terminal pair in raw mode. The program under test opens the slave
+// by its path as its serial port; the test reads and writes the master. No
+// real serial line is ever touched.
+struct TPty {
+    int Master = -1;
+    std::string SlavePath;
 
-    // The device path of the far end, or empty when none could be made.
-    const std::string& DevicePath() const { return m_path; }
-    // The near end: what the program writes to the device can be read here.
-    int Master() const { return m_master; }
+    TPty();
+    ~TPty();
+    TPty(const TPty&) = delete;
+    TPty& operator=(const TPty&) = delete;
 
-private:
-    int m_master = -1;
-    std::string m_path;
+    // The far end goes away, as a pulled USB adapter does.
+    void CloseMaster();
+    // Up to count bytes that the program wrote, waiting a little for each.
+    std::vector<std::uint8_t> ReadMaster(std::size_t count);
 };
