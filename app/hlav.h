@@ -3,6 +3,7 @@
 #include "app/hlav_controls.h"
 #include "link/link_machine.h"
 #include "params/editor.h"
+#include "params/history.h"
 #include "params/param_image.h"
 #include "texts/caption_table.h"
 #include "texts/message_table.h"
@@ -81,6 +82,7 @@ private:
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+    void StartProgramming();
 
     // Editing (hlav_edit.cpp).
     void BuildControlArrays();
@@ -91,6 +93,9 @@ private:
     void ApplyChange();
     void HistoryInit();
     void HistoryPush();
+    void HistoryRestore();
+    void UpdateHistoryButtons();
+    void AfterHistoryStep();
     void StepAdvance(int step);
     void FormKeyPress(QObject* sender, char& key);
     void EditExit(QObject* sender);
@@ -136,9 +141,11 @@ private:
     TMessageTable m_messages;
     std::unique_ptr<ILinkPort> m_port;
     TLinkMachine m_link;
+    THistory m_history;
     unsigned m_shownMonitorGeneration = 0;
     // Redraw bits of the advance chart: 1 repaint, 2 recompute and repaint.
     std::uint8_t ChartRedraw = 2;
+    static constexpr std::uint8_t ChartRecompute = 2;
     THintRouter* m_hints = nullptr;
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;

@@ -10,11 +10,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QAction>
 #include <QLineEdit>
-
-namespace {
-constexpr std::uint8_t ChartRecompute = 2;
-} // namespace
+#include <QToolButton>
 
 void TFormHlav::BuildControlArrays()
 {
@@ -100,9 +98,34 @@ void TFormHlav::ApplyChange()
     ChartRedraw |= ChartRecompute;
 }
 
-// The undo history plugs in here: its first step, and a step for each change.
-void TFormHlav::HistoryInit() {}
-void TFormHlav::HistoryPush() {}
+void TFormHlav::HistoryInit()
+{
+    m_history.Init(m_image);
+    UpdateHistoryButtons();
+}
+
+void TFormHlav::HistoryPush()
+{
+    const THistoryPush push = m_history.Push(m_image, m_ui.CheckBoxProgHned->isChecked());
+    if (push.Recorded)
+        UpdateHistoryButtons();
+    if (push.StartProgramming)
+        StartProgramming();
+}
+
+void TFormHlav::HistoryRestore()
+{
+    ShowImage();
+    ChartRedraw |= ChartRecompute;
+}
+
+void TFormHlav::UpdateHistoryButtons()
+{
+    m_ui.SpeedButtonZpet->setEnabled(m_history.CanUndo());
+    m_ui.MenuZpet->setEnabled(m_history.CanUndo());
+    m_ui.SpeedButtonZnovu->setEnabled(m_history.CanRedo());
+    m_ui.MenuZnovu->setEnabled(m_history.CanRedo());
+}
 
 void TFormHlav::EditExit(QObject*)
 {
@@ -168,5 +191,24 @@ void TFormHlav::BitBtnAdvPlusClick()
     StepAdvance(+1);
 }
 
-void TFormHlav::SpeedButtonZpetClick() {}
-void TFormHlav::SpeedButtonZnovuClick() {}
+void TFormHlav::SpeedButtonZpetClick()
+{
+    if (m_history.Undo(m_image))
+        AfterHistoryStep();
+}
+
+void TFormHlav::SpeedButtonZnovuClick()
+{
+    if (m_history.Redo(m_image))
+        AfterHistoryStep();
+}
+
+// Undo and Redo change only the image; a transfer that runs goes on unless
+// the option programs the restored image.
+void TFormHlav::AfterHistoryStep()
+{
+    HistoryRestore();
+    UpdateHistoryButtons();
+    if (m_ui.CheckBoxProgHned->isChecked())
+        StartProgramming();
+}

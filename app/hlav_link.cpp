@@ -82,8 +82,20 @@ void TFormHlav::ShowLinkDisplay()
 void TFormHlav::ReactToLinkEvents()
 {
     for (const TLinkEvent& event : m_link.TakeEvents()) {
-        if (event.Kind == TLinkEventKind::PortOpenFailed)
+        switch (event.Kind) {
+        case TLinkEventKind::PortOpenFailed:
             QMessageBox::warning(this, windowTitle(), QString::fromStdString(event.Text));
+            break;
+        case TLinkEventKind::ImageReceived:
+            ShowImage();
+            // The curve on the chart is the unit's now.
+            ChartRedraw |= ChartRecompute;
+            break;
+        case TLinkEventKind::VersionMismatch:
+            QMessageBox::warning(this, windowTitle(), QString::fromStdString(event.Text));
+            m_link.EndVersionMessage();
+            break;
+        }
     }
 }
 
@@ -150,7 +162,35 @@ void TFormHlav::ShowPortName()
     THintRouter::SetHint(m_ui.LabelCom, QString::fromStdString(device.empty() ? "-" : device));
 }
 
-// The transfers come with their commands.
-void TFormHlav::MenuReadClick() {}
-void TFormHlav::MenuVerifyClick() {}
-void TFormHlav::MenuProgramClick() {}
+void TFormHlav::MenuReadClick()
+{
+    // What is read no longer comes from the parameter file.
+    SetCaption(m_ui.LabelFile2, QString());
+    m_link.StartRead();
+    ShowLinkDisplay();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    WriteBackControls();
+    m_image.Normalise();
+    ShowImage();
+    m_link.StartVerify();
+    ShowLinkDisplay();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    WriteBackControls();
+    m_image.Normalise();
+    ShowImage();
+    m_link.StartProgram(true);
+    ShowLinkDisplay();
+}
+
+// Programs the image as it stands, without taking the controls first.
+void TFormHlav::StartProgramming()
+{
+    m_link.StartProgram(false);
+    ShowLinkDisplay();
+}

@@ -8,12 +8,12 @@
 // tick has finished, so a message box it opens can never run a tick inside
 // a tick.
 enum class TLinkEventKind {
-    PortOpenFailed, // Text: the message to show
-    BlockReceived,  // Code: the answer code of an accepted transfer answer
+    PortOpenFailed,  // Text: the message to show
+    ImageReceived,   // the image took data from the unit: show it
+    VersionMismatch, // Text: the message box's text; call EndVersionMessage after it
 };
 
 struct TLinkEvent {
     TLinkEventKind Kind;
     std::string Text;
-    std::uint8_t Code = 0;
 };

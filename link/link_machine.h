@@ -44,6 +44,14 @@ public:
     void SelectPort(std::uint8_t entry);
     // What every transfer start shares; the tick sends the first frame.
     void BeginTransfer(std::uint8_t mode, std::uint8_t command, const std::string& statusText);
+    // The three transfers. Each replaces a transfer that is running; the
+    // caller brings the image up to date first where the command needs it.
+    void StartRead();
+    void StartVerify();
+    // fromCommand: the user's Program command rather than a change's.
+    void StartProgram(bool fromCommand);
+    // The version message box has closed: the status goes on the next tick.
+    void EndVersionMessage();
 
     // What happened since the last call, oldest first.
     std::vector<TLinkEvent> TakeEvents();
@@ -63,6 +71,7 @@ private:
     void HandleMonitorReply(const TLinkFrame& frame);
     void HandleTransferReply(const TLinkFrame& frame);
     void SendBlockFrame();
+    void SendNextCommand(std::uint8_t mode, std::uint8_t command);
     void SendMonitorRequest();
     void AdvanceTransfer();
     void PollIdle();
