@@ -8,9 +8,9 @@
 #include "ui/up_down.h"
 #include "ui/widget_paint.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QAction>
 #include <QLineEdit>
 #include <QToolButton>
 

@@ -19,6 +19,14 @@ namespace {
 using THandler = void (TFormHlav::*)();
 // Edits whose leaving runs EditExit; the others only take key presses.
 const char* const ExitProperty = "runsEditExit";
+
+// Focus that goes to a message box, another window or a menu comes back to
+// the same edit: the edit is not left, and a box opened after a read must not
+// record the read as a change.
+bool LeavesForAnotherControl(const QFocusEvent& event)
+{
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
 } // namespace
 
 void TFormHlav::ConnectHandlers()
@@ -106,7 +114,8 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
             FormKeyPress(watched, pressed);
             return pressed == 0;
         }
-    } else if (type == QEvent::FocusOut && watched->property(ExitProperty).toBool()) {
+    } else if (type == QEvent::FocusOut && watched->property(ExitProperty).toBool() &&
+               LeavesForAnotherControl(*static_cast<QFocusEvent*>(event))) {
         EditExit(watched);
     }
     return QMainWindow::eventFilter(watched, event);
