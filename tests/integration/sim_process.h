@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -15,9 +16,11 @@ public:
     explicit TSimProcess(QString linkPath) : m_linkPath(std::move(linkPath)) {}
     ~TSimProcess() { Stop(); }
 
-    bool Start()
+    // extra: simulator options such as a fault to play, added to the link path.
+    bool Start(const QStringList& extra = {})
     {
-        m_process.start(QStringLiteral(KOLVANE_UNIT_SIM), {QStringLiteral("--link"), m_linkPath});
+        m_process.start(QStringLiteral(KOLVANE_UNIT_SIM),
+                        QStringList{QStringLiteral("--link"), m_linkPath} + extra);
         while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
         }
         return m_process.canReadLine();
