@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/advance_chart.h"
 #include "chart/chart_geometry.h"
+#include "chart/chart_mouse.h"
 #include "params/param_image.h"
 
 #include <algorithm>
@@ -13,11 +13,11 @@
 constexpr int DesignWidth = 333;
 constexpr int DesignHeight = 103;
 
-inline TParamImage DefaultImage()
+inline TParamImage DefaultImage(int points = 12)
 {
     TParamImage image;
     image.SetDefaults();
-    image.Normalise();
+    image[ImageByte::PointCount] = static_cast<std::uint8_t>(points);
     return image;
 }
 
@@ -29,21 +29,18 @@ inline TAdvanceChart ChartFor(const TParamImage& image, int width = DesignWidth,
     return chart;
 }
 
-// A valid image that either normalisation leaves alone: 15 distinct speeds
-// within every point's bounds, any advances, base advance and limiter.
+// Left alone by either normalisation: distinct speeds within every point's
+// bounds; any advances, base advance and limiter.
 inline TParamImage RandomImage(std::mt19937& random)
 {
     std::vector<int> speeds(194);
     std::iota(speeds.begin(), speeds.end(), 6);
     std::shuffle(speeds.begin(), speeds.end(), random);
-    speeds.resize(CurvePoints);
-    std::sort(speeds.begin(), speeds.end());
-
+    std::sort(speeds.begin(), speeds.begin() + CurvePoints);
     const auto pick = [&](int low, int high) {
         return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(low, high)(random));
     };
-    TParamImage image = DefaultImage();
-    image[ImageByte::PointCount] = pick(1, CurvePoints);
+    TParamImage image = DefaultImage(pick(1, CurvePoints));
     image[ImageByte::BaseAdvance] = pick(0, 40);
     image[ImageByte::Limiter] = pick(10, 250);
     image[ImageByte::StartLimiter] = pick(9, image[ImageByte::Limiter]);
@@ -54,32 +51,28 @@ inline TParamImage RandomImage(std::mt19937& random)
     return image;
 }
 
-// Points far enough apart that none overlaps another's frame.
-inline TParamImage SpacedImage(int count)
+// Points so far apart that no frame or box touches another point.
+inline TParamImage SpacedImage(int points)
 {
-    TParamImage image = DefaultImage();
-    image[ImageByte::PointCount] = static_cast<std::uint8_t>(count);
+    TParamImage image = DefaultImage(points);
     image[ImageByte::BaseAdvance] = 5;
     image[ImageByte::Limiter] = 120;
     for (int i = 0; i < CurvePoints; ++i) {
         image.Speed(i) = static_cast<std::uint8_t>(10 + 12 * i);
-        image.Advance(i) = static_cast<std::uint8_t>(i % 2 == 0 ? 20 : 35);
+        image.Advance(i) = static_cast<std::uint8_t>(i % 2 ? 35 : 20);
     }
     return image;
 }
 
-// The chart points that are drawn and can be picked up, base point first.
+// The base point, then the curve points in use.
 inline std::vector<int> DrawnPoints(const TParamImage& image)
 {
-    std::vector<int> points;
-    for (int i = BasePoint; i < ChartPointCount(image); ++i)
-        points.push_back(i);
+    std::vector<int> points(ChartPointCount(image) + 1);
+    std::iota(points.begin(), points.end(), BasePoint);
     return points;
 }
 
-#include "chart/chart_mouse.h"
-
-// The window's side of the mouse: events in, the chart's answers out.
+// The window's side of the mouse.
 struct TChartDriver {
     TParamImage Image;
     TAdvanceChart Chart;
@@ -93,22 +86,20 @@ struct TChartDriver {
     {
         return ChartMouse(Chart, Image, kind, x, y);
     }
-
-    // A move as the platform delivers it: a pointer placement brings one
-    // more move event, at the new place. Returns the pointer's final place.
+    // A placement of the pointer brings one more move, at the new place.
     TChartPixel DragTo(int x, int y)
     {
         const TChartAction action = Move(x, y);
-        if (!action.PlacePointer)
-            return {x, y};
-        Move(action.PointerX, action.PointerY);
-        return {action.PointerX, action.PointerY};
+        if (action.PlacePointer)
+            Move(action.PointerX, action.PointerY);
+        return action.PlacePointer ? TChartPixel{action.PointerX, action.PointerY}
+                                   : TChartPixel{x, y};
     }
-
+    // The limiter line below the axis, where no point can cover it.
     TChartPixel PixelOf(int point) const
     {
         if (point == LimiterLine)
-            return {ChartX(Chart, LimiterRpm(Image)), Chart.OriginY - Chart.PlotHeight / 2};
+            return {ChartX(Chart, LimiterRpm(Image)), Chart.OriginY + 8};
         return ChartMap(Chart, PointValue(Chart, Image, point));
     }
 };

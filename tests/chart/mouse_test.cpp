@@ -3,127 +3,104 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
-// A place on the plot far from every point and from the limiter line.
-TChartPixel EmptyPlace(const TChartDriver& driver)
+TEST(HitTest, PointsOwnTheirBoxAndTheLimiterLineItsColumns)
 {
-    return {driver.Chart.OriginX + 3, driver.Chart.OriginY - driver.Chart.PlotHeight + 2};
+    const TChartDriver driver(SpacedImage(CurvePoints));
+    const int limiter = driver.PixelOf(LimiterLine).X;
+    for (int point : DrawnPoints(driver.Image)) {
+        const TChartPixel at = driver.PixelOf(point);
+        for (int dx = -7; dx <= 7; ++dx) {
+            for (int dy = -7; dy <= 7; ++dy) {
+                const bool inBox = std::abs(dx) <= HitReach && std::abs(dy) <= HitReach;
+                const bool onLine = std::abs(at.X + dx - limiter) <= HitReach;
+                ASSERT_EQ(ChartHitTest(driver.Chart, driver.Image, at.X + dx, at.Y + dy).Point,
+                          inBox    ? point
+                          : onLine ? LimiterLine
+                                   : NoPoint);
+            }
+        }
+    }
 }
 
-TEST(ChartMouse, HoverFollowsThePointerAndRepaintsOnlyOnChange)
+TEST(HitTest, NearerInWholePixelsWinsAndTiesGoToTheLowerIndex)
+{
+    TParamImage image = DefaultImage(3);
+    image.Speed(0) = 30;
+    image.Speed(1) = 31;
+    image.Speed(2) = 32;
+    image.Advance(1) = image.Advance(0);
+    const TChartDriver driver(image);
+    const TChartPixel a = driver.PixelOf(0);
+    ASSERT_EQ(driver.PixelOf(1).X - a.X, 3);
+    const auto hit = [&](int x, int y) { return ChartHitTest(driver.Chart, image, x, y).Point; };
+    EXPECT_EQ(hit(a.X + 1, a.Y), 0);
+    EXPECT_EQ(hit(a.X + 2, a.Y), 1);
+    EXPECT_EQ(hit(a.X + 2, a.Y + 2), 0); // 2.8 and 2.2 pixels, both cut to 2
+    image.Speed(0) = 0;                  // on the base point
+    image[ImageByte::BaseAdvance] = image.Advance(0);
+    EXPECT_EQ(hit(driver.Chart.OriginX, a.Y), BasePoint);
+}
+
+TEST(ChartMouse, HoverFollowsThePointerAndLeavingDropsIt)
 {
     TChartDriver driver(SpacedImage(CurvePoints));
-    const TChartPixel empty = EmptyPlace(driver);
     for (int point : DrawnPoints(driver.Image)) {
         const TChartPixel at = driver.PixelOf(point);
         EXPECT_EQ(driver.Move(at.X, at.Y).Redraw, ChartRepaint);
-        EXPECT_EQ(driver.Chart.HoverPoint, point);
         EXPECT_EQ(driver.Move(at.X + 4, at.Y - 4).Redraw, 0);
         EXPECT_EQ(driver.Chart.HoverPoint, point);
-        EXPECT_EQ(driver.Move(empty.X, empty.Y).Redraw, ChartRepaint);
+        EXPECT_EQ(driver.Move(at.X, -1).Redraw, ChartRepaint); // outside the picture
+        driver.Move(at.X, at.Y);
+        EXPECT_EQ(ChartMouseLeave(driver.Chart).Redraw, ChartRepaint);
+        EXPECT_EQ(ChartMouseLeave(driver.Chart).Redraw, 0);
         EXPECT_EQ(driver.Chart.HoverPoint, NoPoint);
     }
-    const TChartPixel limiter = driver.PixelOf(LimiterLine);
-    driver.Move(limiter.X - HitReach, 0);
-    EXPECT_EQ(driver.Chart.HoverPoint, LimiterLine);
-    // Nothing but hovering happens without a press.
-    EXPECT_EQ(driver.Image.Bytes, SpacedImage(CurvePoints).Bytes);
-    EXPECT_EQ(driver.Chart.SelectedPoint, NoPoint);
 }
 
-TEST(ChartMouse, LeavingThePictureDropsTheHoverButNotAHeldPoint)
-{
-    TChartDriver driver(SpacedImage(4));
-    const TChartPixel at = driver.PixelOf(2);
-    driver.Move(at.X, at.Y);
-    EXPECT_EQ(ChartMouseLeave(driver.Chart).Redraw, ChartRepaint);
-    EXPECT_EQ(driver.Chart.HoverPoint, NoPoint);
-    EXPECT_EQ(ChartMouseLeave(driver.Chart).Redraw, 0);
-
-    driver.Move(at.X, at.Y);
-    EXPECT_EQ(driver.Move(-1, at.Y).Redraw, ChartRepaint);
-    EXPECT_EQ(driver.Chart.HoverPoint, NoPoint);
-    EXPECT_FALSE(driver.Press(driver.Chart.AreaWidth + 1, at.Y).CaptureMouse);
-
-    driver.Press(at.X, at.Y);
-    EXPECT_EQ(ChartMouseLeave(driver.Chart).Redraw, 0);
-    EXPECT_EQ(driver.Chart.SelectedPoint, 2);
-}
-
-TEST(ChartMouse, PressPicksUpAndReleaseDropsAndRecordsTheStep)
+TEST(ChartMouse, PressPicksUpAndReleaseDropsWithItsUndoStep)
 {
     TChartDriver driver(SpacedImage(6));
-    const TParamImage before = driver.Image;
     const TChartPixel at = driver.PixelOf(3);
-    driver.Move(at.X + 5, at.Y);
-
     const TChartAction press = driver.Press(at.X + 5, at.Y);
-    EXPECT_TRUE(press.CaptureMouse);
-    EXPECT_EQ(press.Redraw, ChartRepaint);
-    EXPECT_FALSE(press.ShowImage);
-    EXPECT_EQ(driver.Chart.SelectedPoint, 3);
+    EXPECT_TRUE(press.CaptureMouse && press.Redraw == ChartRepaint && !press.ShowImage);
     EXPECT_EQ(driver.Chart.HoverPoint, NoPoint);
-    EXPECT_EQ(driver.Chart.DragOffsetX, 5);
-    EXPECT_EQ(driver.Chart.DragOffsetY, 0);
-
+    ChartMouseLeave(driver.Chart);
+    EXPECT_EQ(driver.Chart.SelectedPoint, 3);
+    // Dropped unmoved: the image is unchanged and the point hovered again.
     const TChartAction release = driver.Release(at.X + 5, at.Y);
-    EXPECT_TRUE(release.ReleaseMouse);
-    EXPECT_TRUE(release.HistoryPush);
-    EXPECT_EQ(release.Redraw, ChartRepaint);
+    EXPECT_TRUE(release.ReleaseMouse && release.HistoryPush && release.Redraw == ChartRepaint);
     EXPECT_EQ(driver.Chart.SelectedPoint, NoPoint);
     EXPECT_EQ(driver.Chart.HoverPoint, 3);
-    EXPECT_EQ(driver.Image.Bytes, before.Bytes);
-}
+    EXPECT_EQ(driver.Image.Bytes, SpacedImage(6).Bytes);
 
-TEST(ChartMouse, PressOnNothingAndReleaseWithNothingHeldDoNothing)
-{
-    TChartDriver driver(SpacedImage(6));
-    const TChartPixel empty = EmptyPlace(driver);
+    const TChartPixel empty{driver.Chart.OriginX + 3, 7};
     driver.Move(empty.X, empty.Y);
     for (TChartMouseKind kind : {TChartMouseKind::Press, TChartMouseKind::Release}) {
         const TChartAction action = driver.Event(kind, empty.X, empty.Y);
-        EXPECT_EQ(action.Redraw, 0);
-        EXPECT_FALSE(action.CaptureMouse || action.ReleaseMouse || action.HistoryPush);
-        EXPECT_EQ(driver.Chart.SelectedPoint, NoPoint);
+        EXPECT_FALSE(action.Redraw || action.CaptureMouse || action.HistoryPush);
     }
-    // Releasing over a point only frames it.
-    const TChartPixel at = driver.PixelOf(1);
-    const TChartAction release = driver.Release(at.X, at.Y);
-    EXPECT_FALSE(release.HistoryPush);
-    EXPECT_EQ(driver.Chart.HoverPoint, 1);
-}
-
-// Another button pressed during a drag must not drop the point without the
-// release that records its undo step.
-TEST(ChartMouse, SecondPressDuringADragKeepsThePointHeld)
-{
-    TChartDriver driver(SpacedImage(6));
-    const TChartPixel at = driver.PixelOf(2);
+    EXPECT_FALSE(driver.Press(DesignWidth + 1, at.Y).CaptureMouse);
+    // Another button pressed mid-drag keeps the point, so the drag still ends
+    // with its undo step.
     driver.Press(at.X, at.Y);
     driver.DragTo(at.X, at.Y - 10);
-    const TChartPixel empty = EmptyPlace(driver);
-    const TChartAction press = driver.Press(empty.X, empty.Y);
-    EXPECT_FALSE(press.CaptureMouse);
-    EXPECT_EQ(driver.Chart.SelectedPoint, 2);
+    EXPECT_FALSE(driver.Press(empty.X, empty.Y).CaptureMouse);
     EXPECT_TRUE(driver.Release(empty.X, empty.Y).HistoryPush);
 }
 
-// A picture smaller than its margins has zero scales: the mouse is ignored,
-// even with a point held.
-TEST(ChartMouse, DegenerateChartIgnoresTheMouse)
+TEST(ChartMouse, PictureSmallerThanItsMarginsIgnoresTheMouse)
 {
-    for (const auto& size : {std::pair{35, DesignHeight}, std::pair{DesignWidth, 20}}) {
+    for (const auto& [width, height] : {std::pair{35, DesignHeight}, std::pair{DesignWidth, 20}}) {
         TChartDriver driver(DefaultImage());
-        driver.Chart = ChartFor(driver.Image, size.first, size.second);
+        driver.Chart = ChartFor(driver.Image, width, height);
         const TChartPixel at = driver.PixelOf(BasePoint);
-        driver.Move(at.X, at.Y);
         EXPECT_FALSE(driver.Press(at.X, at.Y).CaptureMouse);
-        EXPECT_EQ(driver.Chart.HoverPoint, NoPoint);
         driver.Chart.SelectedPoint = 0;
-        const TChartAction action = driver.Move(at.X + 7, at.Y - 9);
-        EXPECT_FALSE(action.ShowImage);
-        EXPECT_EQ(driver.Image.Bytes, DefaultImage().Bytes);
+        EXPECT_FALSE(driver.Move(at.X + 7, at.Y - 9).ShowImage);
     }
 }
 
