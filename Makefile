@@ -46,6 +46,7 @@ asan: deps
 bench: build
 	./$(BUILD)/tests/bench/kolvane_bench
 	./$(BUILD)/tests/bench/kolvane_edit_bench
+	./$(BUILD)/tests/chart/kolvane_chart_bench
 	./$(BUILD)/tests/bench/kolvane_transfer_pace
 
 clean:

@@ -42,8 +42,10 @@ TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
     MarkTooltips(m_ui);
     SizeHlavWindow(*this);
     ConnectHandlers();
-    // Chart geometry and settings file join here with their parts.
+    ChartInit(m_chart);
+    m_chartPicture = QImage(m_ui.GrafAdv->size(), QImage::Format_RGB32);
     m_image.ResetPushMemory();
+    ChartRedraw = ChartRecompute;
     m_ui.Timer1 = new QTimer(this);
     m_ui.Timer1->setObjectName(QStringLiteral("Timer1"));
     m_ui.Timer1->setInterval(TickMs);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/hlav_controls.h"
+#include "chart/advance_chart.h"
+#include "chart/chart_mouse.h"
 #include "link/link_machine.h"
 #include "params/editor.h"
 #include "params/history.h"
@@ -9,6 +11,7 @@
 #include "texts/message_table.h"
 
 #include <QHash>
+#include <QImage>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -121,6 +124,8 @@ private:
     void GrafAdvMouseMove(int x, int y);
     void GrafAdvMouseUp(Qt::MouseButton button, int x, int y);
     void GrafAdvMouseLeave();
+    void ChartTick();
+    void ApplyChartAction(const TChartAction& action);
 
     // Texts of the current language (hlav_texts.cpp).
     void ApplyFormTexts();
@@ -143,9 +148,11 @@ private:
     TLinkMachine m_link;
     THistory m_history;
     unsigned m_shownMonitorGeneration = 0;
+    TAdvanceChart m_chart;
+    // The chart's picture: only the tick draws into it, GrafAdv shows it.
+    QImage m_chartPicture;
     // Redraw bits of the advance chart: 1 repaint, 2 recompute and repaint.
-    std::uint8_t ChartRedraw = 2;
-    static constexpr std::uint8_t ChartRecompute = 2;
+    int ChartRedraw = ChartRecompute;
     THintRouter* m_hints = nullptr;
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;

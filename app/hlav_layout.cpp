@@ -120,6 +120,8 @@ void BuildHlavControls(QMainWindow& form, THlavControls& ui)
     ui.GrafAdv->setObjectName(QStringLiteral("GrafAdv"));
     ui.GrafAdv->setGeometry(4, 49, 333, 103);
     ui.GrafAdv->setMouseTracking(true);
+    // Mouse positions are the picture's pixels only when it sits at (0, 0).
+    ui.GrafAdv->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     BuildCurveEditor(ui, client);
     BuildOptions(ui, client);

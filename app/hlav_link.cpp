@@ -59,7 +59,7 @@ void SetEditBackground(QLineEdit* edit, bool highlighted)
 
 void TFormHlav::Timer1Timer()
 {
-    ProgramTick(m_link, {});
+    ProgramTick(m_link, [this] { ChartTick(); });
     ShowLinkDisplay();
     emit Ticked();
     ReactToLinkEvents();
