@@ -115,6 +115,8 @@ private:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
+    void OpenParamFile(const QString& path);
+    void ShowFileError(const std::string& text);
     void SpeedButtonPrintClick();
     void MenuContensClick();
     void MenuAboutClick();

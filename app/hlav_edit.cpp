@@ -115,6 +115,8 @@ void TFormHlav::HistoryPush()
 
 void TFormHlav::HistoryRestore()
 {
+    // The restored curve is no edit: the last edit's pushes do not apply to it.
+    m_image.ResetPushMemory();
     ShowImage();
     ChartRedraw |= ChartRecompute;
 }

@@ -52,6 +52,9 @@ public:
     void StartProgram(bool fromCommand);
     // The version message box has closed: the status goes on the next tick.
     void EndVersionMessage();
+    // Hides the status label and the gauge; the label comes back while its
+    // countdown runs.
+    void HideStatus();
 
     // What happened since the last call, oldest first.
     std::vector<TLinkEvent> TakeEvents();

@@ -19,6 +19,9 @@ TTransferReply TakeRead(int block, const TFrameData& data, TParamImage& image)
 {
     image.StoreBlock(block, data);
     if (block == 1) {
+        // The unit's curve is no edit: neighbours pushed by the last edit
+        // must not be pulled back to where that edit found them.
+        image.ResetPushMemory();
         image.Normalise();
         return {TReplyOutcome::StartVerify, true};
     }
@@ -118,6 +121,12 @@ void TLinkMachine::EndVersionMessage()
 {
     m_state.TransferMode = ModeIdle;
     m_state.StatusTicks = 0;
+}
+
+void TLinkMachine::HideStatus()
+{
+    m_display.LabelHlaseni.Visible = false;
+    m_display.CGaugeProgram.Visible = false;
 }
 
 void TLinkMachine::AdvanceTransfer()

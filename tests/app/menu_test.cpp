@@ -1,5 +1,7 @@
 #include "window_access.h"
 
+#include "file_dialogs.h"
+#include "message_boxes.h"
 #include "ui/file_dialog.h"
 
 #include <QAction>
@@ -96,10 +98,14 @@ TEST(Menu, EachShortcutIsOnItsItemAndRunsItFromAnEditBox)
     TFormHlav& form = *created;
     Activate(form);
     CONTROL(form, EditRpmAdv1)->setFocus(); // where the focus is at start: in an edit box
+    TMessageBoxes boxes; // New asks first
+    TFileDialogs dialogs; // and cancels Open and Save
     for (const TShortcutCase& c : Shortcuts) {
         auto* item = FindNamed<QAction>(form, QLatin1String(c.Item));
         EXPECT_EQ(item->shortcut(), QKeySequence(c.Keys)) << c.Item;
         item->setEnabled(true); // Undo and Redo start disabled
+        Activate(form); // back from the box or dialog the last item opened
+        CONTROL(form, EditRpmAdv1)->setFocus();
         TItemSpies spies(form);
         QTest::keyClick(QApplication::focusWidget(), c.Keys.key(), c.Keys.keyboardModifiers());
         EXPECT_EQ(spies[c.Item], 1) << c.Item;
@@ -147,6 +153,8 @@ TEST(ToolBar, EachButtonRunsItsMenuItem)
         {"ButtonRead", "MenuRead"},          {"ButtonVerify", "MenuVerify"},
         {"ButtonProgram", "MenuProgram"},    {"BitBtnAdvMinus", "MenuAdvanceMinus"},
         {"BitBtnAdvPlus", "MenuAdvancePlus"}};
+    TMessageBoxes boxes;
+    TFileDialogs dialogs;
     for (const auto& [button, item] : buttons) {
         FindNamed<QAction>(form, QLatin1String(item))->setEnabled(true);
         FindNamed<QAbstractButton>(form, QLatin1String(button))->setEnabled(true);

@@ -108,6 +108,22 @@ TEST_F(Transfer, ReadTakesBothBlocksThenVerifiesBlockOne)
         << "shown once, when block 1 has arrived";
 }
 
+TEST_F(Transfer, AReadCurveIsNotBentBackByTheLastEditsPushes)
+{
+    image.ChangedPoint = 2; // an edit pushed points 3.. ahead of point 2
+    image.Speed(2) = 50;
+    image.Normalise();
+    for (int i = 3; i <= 6; ++i)
+        unit.Memory.Speed(i) = static_cast<std::uint8_t>(27 + i); // below where they were pushed from
+    link.StartRead();
+    for (int i = 0; i < 3; ++i) {
+        Exchange();
+        Tick();
+    }
+    EXPECT_EQ(image.Block(1), unit.Memory.Block(1));
+    EXPECT_EQ(Status(), "Verify: OK");
+}
+
 TEST_F(Transfer, ProgramTakesTheUnitsBlockZeroKeepsThePcsBlockOneAndVerifies)
 {
     image.Advance(3) = 33;
