@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class TFormAbout;
 class THintRouter;
 class TUpDown;
 
@@ -26,7 +27,7 @@ class TUpDown;
 // are a member, built by the layout code and named as the window names them.
 // Handlers gather input, call the core and show the result; they are split
 // over files by concern (hlav_link, hlav_edit, hlav_files, hlav_chart,
-// hlav_texts).
+// hlav_texts, hlav_help).
 class TFormHlav : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,6 +37,8 @@ public:
     // Closes the window as the user would, but without boxes that nobody
     // would see: the session ends or the program was told to stop.
     void CloseForSignal();
+    // The About window that Help > About shows; it lives as long as this one.
+    void SetAboutWindow(TFormAbout* about);
 
     // Read-only views of the core, for whoever drives the window from outside.
     const TParamImage& Image() const { return m_image; }
@@ -111,13 +114,15 @@ private:
     void SpeedButtonZpetClick();
     void SpeedButtonZnovuClick();
 
-    // Files, printing and help (hlav_files.cpp).
+    // Files and printing (hlav_files.cpp).
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
     void OpenParamFile(const QString& path);
     void ShowFileError(const std::string& text);
     void SpeedButtonPrintClick();
+
+    // Help (hlav_help.cpp).
     void MenuContensClick();
     void MenuAboutClick();
 
@@ -159,6 +164,7 @@ private:
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;
     bool m_closingForSignal = false;
+    TFormAbout* m_about = nullptr;
     // Controls found by name, as the text tables and the editor's look name them.
     QHash<QString, QObject*> m_controlsByName;
 };

@@ -86,5 +86,3 @@ void TFormHlav::ShowFileError(const std::string& text)
 }
 
 void TFormHlav::SpeedButtonPrintClick() {}
-void TFormHlav::MenuContensClick() {}
-void TFormHlav::MenuAboutClick() {}

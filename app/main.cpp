@@ -58,7 +58,9 @@ int main(int argc, char** argv)
             ports = {device};
         }
         TFormHlav FormHlav(std::make_unique<TSerialPort>(ports));
-        TFormAbout FormAbout(&FormHlav);
+        // The time this file was compiled: the build of the program itself.
+        TFormAbout FormAbout(BuildStampFrom(__DATE__, __TIME__), &FormHlav);
+        FormHlav.SetAboutWindow(&FormAbout);
         TSignalCloser stopSignals;
         QObject::connect(&stopSignals, &TSignalCloser::Received, &FormHlav,
                          &TFormHlav::CloseForSignal);
