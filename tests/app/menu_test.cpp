@@ -98,7 +98,7 @@ TEST(Menu, EachShortcutIsOnItsItemAndRunsItFromAnEditBox)
     TFormHlav& form = *created;
     Activate(form);
     CONTROL(form, EditRpmAdv1)->setFocus(); // where the focus is at start: in an edit box
-    TMessageBoxes boxes; // New asks first
+    TMessageBoxes boxes; // New asks first, F1 without a help document says so
     TFileDialogs dialogs; // and cancels Open and Save
     for (const TShortcutCase& c : Shortcuts) {
         auto* item = FindNamed<QAction>(form, QLatin1String(c.Item));
