@@ -111,7 +111,7 @@ private:
     void SpeedButtonZpetClick();
     void SpeedButtonZnovuClick();
 
-    // Files, printing and help (hlav_files.cpp).
+    // Files, printing and help (hlav_files.cpp; printing in hlav_print.cpp).
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();

@@ -4,6 +4,5 @@
 void TFormHlav::MenuNewClick() {}
 void TFormHlav::MenuOpenClick() {}
 void TFormHlav::MenuSaveClick() {}
-void TFormHlav::SpeedButtonPrintClick() {}
 void TFormHlav::MenuContensClick() {}
 void TFormHlav::MenuAboutClick() {}
