@@ -1,6 +1,7 @@
 // The printed sheet: the print layout at the moment the sheet is drawn, the
 // PDF written when there is no printer, the window as it was afterwards.
 #include "app/print_sheet.h"
+#include "file_dialogs.h"
 #include "message_boxes.h"
 #include "params/binding.h"
 #include "texts/message_table.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -54,29 +54,6 @@ std::vector<std::string> Changed(const TShown& before, const TShown& after)
     return changed;
 }
 
-// Answers the save dialog as the user would: with a name, or Cancel when
-// the name is empty. Keeps the name the dialog proposed.
-struct TSaveDialogAnswer : QObject {
-    QString Answer;
-    QString Proposed;
-    QTimer Watch;
-
-    TSaveDialogAnswer()
-    {
-        connect(&Watch, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            Proposed = dialog->selectedFiles().value(0);
-            if (Answer.isEmpty())
-                return dialog->reject();
-            dialog->selectFile(Answer);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog checks the name first
-        });
-        Watch.start(5);
-    }
-};
-
 // Looks at the window when the sheet is drawn, the only time the print
 // layout exists.
 struct TSheetWatch : QObject {
@@ -112,7 +89,7 @@ struct PrintTest : testing::Test {
     std::unique_ptr<TFormHlav> created = NewForm();
     TFormHlav& form = *created;
     QTemporaryDir folder;
-    TSaveDialogAnswer dialog;
+    TFileDialogs dialog;
 
     void SetUp() override
     {
