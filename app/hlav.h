@@ -114,7 +114,7 @@ private:
     void SpeedButtonZpetClick();
     void SpeedButtonZnovuClick();
 
-    // Files and printing (hlav_files.cpp).
+    // Files (hlav_files.cpp) and printing (hlav_print.cpp).
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();

@@ -85,4 +85,3 @@ void TFormHlav::ShowFileError(const std::string& text)
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(text));
 }
 
-void TFormHlav::SpeedButtonPrintClick() {}

@@ -91,6 +91,22 @@ void TLinkMachine::ShowStatus(const std::string& text, TColour background)
     m_state.StatusTicks = StatusShowTicks;
 }
 
+void TLinkMachine::BeginPrinting(const std::string& stamp)
+{
+    ShowStatus(stamp, TColour::White);
+    // No tick runs while the sheet prints, so the label is shown here.
+    m_display.LabelHlaseni.Visible = true;
+    m_display.LabelSpojeniVisible = false;
+    m_display.CGaugeProgram.Visible = false;
+    m_state.Printing = true;
+}
+
+void TLinkMachine::EndPrinting()
+{
+    m_state.Printing = false;
+    m_display.LabelHlaseni.Background = TColour::ButtonFace;
+}
+
 void TLinkMachine::ReceiveAndDispatch()
 {
     if (!m_port.IsOpen())

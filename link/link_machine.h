@@ -36,6 +36,11 @@ public:
     // The port choice as the settings and their range checks leave it.
     void SetPorts(std::uint8_t portIndex, std::uint8_t autoPortIndex);
     void SetPrinting(bool printing) { m_state.Printing = printing; }
+    // The print layout with the stamp on the status label, white, for the
+    // usual time; the connection warning and the gauge make way for it.
+    void BeginPrinting(const std::string& stamp);
+    // The normal layout again; the stamp stays, on the button face.
+    void EndPrinting();
     void SetTestMode(bool testMode) { m_state.TestMode = testMode; }
 
     bool OpenPort();

@@ -1,3 +1,4 @@
+#include "file_dialogs.h"
 #include "window_access.h"
 
 #include "file_dialogs.h"
@@ -96,16 +97,15 @@ TEST(Menu, EachShortcutIsOnItsItemAndRunsItFromAnEditBox)
 {
     auto created = NewForm();
     TFormHlav& form = *created;
-    Activate(form);
-    CONTROL(form, EditRpmAdv1)->setFocus(); // where the focus is at start: in an edit box
-    TMessageBoxes boxes; // New asks first, F1 without a help document says so
-    TFileDialogs dialogs; // and cancels Open and Save
+    TMessageBoxes boxes;  // New asks first, F1 without a help document says so
+    TFileDialogs dialogs; // cancels Open, Save and the PDF name of Print
     for (const TShortcutCase& c : Shortcuts) {
         auto* item = FindNamed<QAction>(form, QLatin1String(c.Item));
         EXPECT_EQ(item->shortcut(), QKeySequence(c.Keys)) << c.Item;
         item->setEnabled(true); // Undo and Redo start disabled
-        Activate(form); // back from the box or dialog the last item opened
-        CONTROL(form, EditRpmAdv1)->setFocus();
+        // Again for each key: a dialog that was open took the focus with it.
+        Activate(form);
+        CONTROL(form, EditRpmAdv1)->setFocus(); // where the focus is at start: in an edit box
         TItemSpies spies(form);
         QTest::keyClick(QApplication::focusWidget(), c.Keys.key(), c.Keys.keyboardModifiers());
         EXPECT_EQ(spies[c.Item], 1) << c.Item;
@@ -153,8 +153,8 @@ TEST(ToolBar, EachButtonRunsItsMenuItem)
         {"ButtonRead", "MenuRead"},          {"ButtonVerify", "MenuVerify"},
         {"ButtonProgram", "MenuProgram"},    {"BitBtnAdvMinus", "MenuAdvanceMinus"},
         {"BitBtnAdvPlus", "MenuAdvancePlus"}};
-    TMessageBoxes boxes;
-    TFileDialogs dialogs;
+    TMessageBoxes boxes;  // New asks first
+    TFileDialogs dialogs; // cancels Open, Save and the PDF name of Print
     for (const auto& [button, item] : buttons) {
         FindNamed<QAction>(form, QLatin1String(item))->setEnabled(true);
         FindNamed<QAbstractButton>(form, QLatin1String(button))->setEnabled(true);

@@ -51,7 +51,7 @@ struct WindowFiles : testing::Test {
 TEST_F(WindowFiles, SaveAddsTheExtensionAndOpenBringsTheValuesBack)
 {
     SetAdvance1(33);
-    dialogs.Path = folder.filePath(QStringLiteral("tune"));
+    dialogs.Answer = folder.filePath(QStringLiteral("tune"));
     CONTROL(form, MenuSave)->trigger();
     const QString saved = folder.filePath(QStringLiteral("tune.ign"));
     QFile file(saved);
@@ -61,7 +61,7 @@ TEST_F(WindowFiles, SaveAddsTheExtensionAndOpenBringsTheValuesBack)
 
     SetAdvance1(20);
     const TParamImage edited = image;
-    dialogs.Path = saved;
+    dialogs.Answer = saved;
     CONTROL(form, SpeedButton5)->click(); // Open
     EXPECT_EQ(image.Advance(0), 33);
     EXPECT_EQ(CONTROL(form, EditAdvance1)->text(), QStringLiteral("33"));
@@ -78,11 +78,11 @@ TEST_F(WindowFiles, RefusedFilesChangeNothingAndSayWhy)
     other.Advance(0) = 40;
     std::string older = WriteParamFile(other);
     older.replace(older.find("72"), 2, "71");
-    dialogs.Path = Write(QStringLiteral("old.ign"), QByteArray::fromStdString(older));
+    dialogs.Answer = Write(QStringLiteral("old.ign"), QByteArray::fromStdString(older));
     CONTROL(form, MenuOpen)->trigger();
-    dialogs.Path = Write(QStringLiteral("huge.ign"), QByteArray(MaxParamFileSize + 1, ' '));
+    dialogs.Answer = Write(QStringLiteral("huge.ign"), QByteArray(MaxParamFileSize + 1, ' '));
     CONTROL(form, MenuOpen)->trigger();
-    dialogs.Path.clear(); // cancelled
+    dialogs.Answer.clear(); // cancelled
     CONTROL(form, MenuOpen)->trigger();
     EXPECT_EQ(dialogs.Shown, 3);
     EXPECT_EQ(boxes.Texts, (QStringList{QStringLiteral("Unmatched version of *.ign file!"),

@@ -4,13 +4,15 @@
 #include <QString>
 #include <QTimer>
 
-// Answers the file dialogs that the program opens during a test: chooses
-// Path, or cancels when Path is empty, and counts the dialogs.
+// Answers the file dialogs that the program opens during a test, the way a
+// user would: with Answer, or Cancel when Answer is empty. Keeps the name
+// each dialog proposed, so tests can check it.
 class TFileDialogs : public QObject {
 public:
     TFileDialogs();
 
-    QString Path;
+    QString Answer;
+    QString Proposed;
     int Shown = 0;
 
 private:
