@@ -94,6 +94,7 @@ private:
     void BuildControlArrays();
     TEditorValues ReadEditorValues();
     void WriteBackControls();
+    void TakeControls();
     void ShowImage();
     void RefreshDependents();
     void ApplyChange();

@@ -51,6 +51,15 @@ void TFormHlav::WriteBackControls()
     WriteBackValues(ReadEditorValues(), m_image);
 }
 
+// Before a command sends or saves the image: what the controls show, normalised
+// and shown back, so the unit or the file gets exactly what is on screen.
+void TFormHlav::TakeControls()
+{
+    WriteBackControls();
+    m_image.Normalise();
+    ShowImage();
+}
+
 void TFormHlav::ShowImage()
 {
     const TEditorValues values = ShowValues(m_image);

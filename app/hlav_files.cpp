@@ -64,9 +64,7 @@ void TFormHlav::MenuSaveClick()
     if (!m_ui.SaveDialog1->Execute(this))
         return;
     const QString fullPath = QFileInfo(m_ui.SaveDialog1->FileName).absoluteFilePath();
-    WriteBackControls();
-    m_image.Normalise();
-    ShowImage();
+    TakeControls();
     // Written whole or not at all: a full disk must not leave half a tune.
     const std::string failure =
         WriteFileAtomically(fullPath, QByteArray::fromStdString(WriteParamFile(m_image)));

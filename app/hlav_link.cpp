@@ -172,18 +172,14 @@ void TFormHlav::MenuReadClick()
 
 void TFormHlav::MenuVerifyClick()
 {
-    WriteBackControls();
-    m_image.Normalise();
-    ShowImage();
+    TakeControls();
     m_link.StartVerify();
     ShowLinkDisplay();
 }
 
 void TFormHlav::MenuProgramClick()
 {
-    WriteBackControls();
-    m_image.Normalise();
-    ShowImage();
+    TakeControls();
     m_link.StartProgram(true);
     ShowLinkDisplay();
 }
