@@ -45,13 +45,10 @@ void TFormHlav::OpenParamFile(const QString& path)
         ShowFileError(m_messages[MsgOpenFileError]);
         return;
     }
-    TParamImage read = m_image;
-    if (!ReadParamFile(file.Text, read)) {
+    if (!ApplyParamFile(file.Text, m_image)) {
         ShowFileError(m_messages[MsgUnmatchedFileVersion]);
         return;
     }
-    m_image.Bytes = read.Bytes;
-    m_image.ResetPushMemory();
     ApplyChange();
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     SetCaption(m_ui.LabelFile2, fullPath);

@@ -35,3 +35,8 @@ std::string WriteParamFile(const TParamImage& image);
 //   the division by 100), a negative one 0;
 // - a word longer than a few hundred bytes is neither key nor number.
 bool ReadParamFile(const std::string& text, TParamImage& image);
+
+// Opening a file: its values on top of the image, read as above and
+// normalised as a new curve. False, with the image untouched, when the
+// file's key is not followed by the parameter version.
+bool ApplyParamFile(const std::string& text, TParamImage& image);

@@ -30,5 +30,11 @@ struct TLinkFrame {
     bool Intact() const;
 };
 
+// An intact frame with 0xB in its high four bits: live data from the unit.
+inline bool IsMonitorAnswer(const TLinkFrame& frame)
+{
+    return (frame.Code() & 0xF0) == FrameCode::MonitorAnswer && frame.Intact();
+}
+
 // A sealed frame with the given code and data.
 TLinkFrame MakeFrame(std::uint8_t code, const TFrameData& data);

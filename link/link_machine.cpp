@@ -1,5 +1,7 @@
 #include "link/link_machine.h"
 
+#include "link/frame_io.h"
+
 #include <algorithm>
 
 namespace {
@@ -109,27 +111,18 @@ void TLinkMachine::EndPrinting()
 
 void TLinkMachine::ReceiveAndDispatch()
 {
-    if (!m_port.IsOpen())
+    const std::optional<TLinkFrame> frame = ReceiveFrame(m_port, m_receiveBuffer, m_trace);
+    if (!frame)
         return;
-    std::size_t queued = m_port.BytesAvailable();
-    if (queued < FrameSize)
-        return; // the rest of a split answer arrives by a later tick
-    queued = std::min(queued, ReceiveBufferSize);
-    const std::size_t got = m_port.Read(m_receiveBuffer.data(), queued);
-    if (got < FrameSize)
-        return;
-    // Only the first frame counts; whatever followed it is dropped with the read.
-    TLinkFrame frame;
-    std::copy_n(m_receiveBuffer.begin(), FrameSize, frame.Bytes.begin());
-    if (frame.Code() == FrameCode::MonitorAnswer)
-        HandleMonitorReply(frame);
+    if (frame->Code() == FrameCode::MonitorAnswer)
+        HandleMonitorReply(*frame);
     else
-        HandleTransferReply(frame);
+        HandleTransferReply(*frame);
 }
 
 void TLinkMachine::HandleMonitorReply(const TLinkFrame& frame)
 {
-    if ((frame.Code() & 0xF0) != FrameCode::MonitorAnswer || !frame.Intact())
+    if (!IsMonitorAnswer(frame))
         return;
     m_state.NoReplyTicks = 0;
     std::copy_n(frame.Bytes.begin(), MonitorRecordSize, m_record.Bytes.begin());
@@ -142,7 +135,7 @@ void TLinkMachine::HandleMonitorReply(const TLinkFrame& frame)
 void TLinkMachine::SendMonitorRequest()
 {
     m_transmitFrame = MakeFrame(FrameCode::Monitor, TFrameData{});
-    if (m_port.Write(m_transmitFrame.Bytes.data(), FrameSize))
+    if (SendFrame(m_port, m_transmitFrame, m_trace))
         m_port.Drain();
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/frame.h"
 #include "link/link_display.h"
+#include "link/line_trace.h"
 #include "link/link_events.h"
 #include "link/link_port.h"
 #include "link/link_state.h"
@@ -42,6 +43,8 @@ public:
     // The normal layout again; the stamp stays, on the button face.
     void EndPrinting();
     void SetTestMode(bool testMode) { m_state.TestMode = testMode; }
+    // Every frame and dropped byte goes to the trace too; null for none.
+    void SetTrace(ILineTrace* trace) { m_trace = trace; }
 
     bool OpenPort();
     void ClosePort();
@@ -101,6 +104,7 @@ private:
     std::vector<TLinkEvent> m_events;
     std::vector<std::uint8_t> m_receiveBuffer;
     TLinkFrame m_transmitFrame;
+    ILineTrace* m_trace = nullptr;
     bool m_anyPortOpened = false;
     bool m_namedFailureReported = false;
 };

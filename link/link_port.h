@@ -19,6 +19,10 @@ public:
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
     // Blocks until everything written has left the port.
     virtual void Drain() = 0;
+    // Blocks until at least count bytes are queued or timeoutMs has passed;
+    // true when they are there. Only a caller with its own pace waits: the
+    // tick never does.
+    virtual bool WaitForBytes(std::size_t count, int /*timeoutMs*/) { return BytesAvailable() >= count; }
     // The device behind a 1-based port number, for the user to see; may be empty.
     virtual std::string DeviceName(int /*portNumber*/) const { return {}; }
     // Why the last open failed and, where the user can fix it, how; or empty.

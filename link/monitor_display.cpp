@@ -40,13 +40,38 @@ TColour VoltageColour(unsigned millivolts)
     return TColour::ButtonFace;
 }
 
+namespace {
+// Single precision, as the unit's value has always been shown.
+float Volts(unsigned millivolts)
+{
+    return static_cast<float>(millivolts * 0.001);
+}
+} // namespace
+
 std::string VoltageText(unsigned millivolts)
 {
-    // Single precision, as the unit's value has always been shown.
-    const float volts = static_cast<float>(millivolts * 0.001);
     char text[32];
-    std::snprintf(text, sizeof text, "U = %4.1f [V]", static_cast<double>(volts));
+    std::snprintf(text, sizeof text, "U = %4.1f [V]", static_cast<double>(Volts(millivolts)));
     return text;
+}
+
+TMonitorReading ReadMonitor(const TMonitorRecord& record)
+{
+    using namespace MonitorByte;
+    TMonitorReading reading;
+    reading.PickUp = record.PickUp();
+    reading.EngineSpeed = reading.PickUp ? record.Speed() : 0;
+    reading.AdvanceShown = reading.PickUp && !record.BasicAdvance();
+    reading.Advance = record.Advance();
+    reading.MaxAdvance = record.MaxAdvance();
+    reading.Volts = Volts(record.Millivolts());
+    reading.KillSwitch = record.Flag(KillSwitch);
+    reading.Limiter = record.Flag(Limiter);
+    reading.PolarityShown = reading.EngineSpeed != 0;
+    reading.NegativePolarity = record.Flag(MeasuredPolarity);
+    reading.SavingCountdown = record.SavingCountdown();
+    reading.ProgrammingCount = record.ProgrammingCount();
+    return reading;
 }
 
 std::string VersionWarning(const TMessageTable& messages, int unitVersion)
@@ -61,17 +86,18 @@ TMonitorValues ShowMonitor(const TMonitorRecord& record, const TParamImage& imag
     using namespace MonitorByte;
     ++display.Generation;
     TMonitorValues values;
-    const bool running = record.PickUp();
+    const TMonitorReading reading = ReadMonitor(record);
+    const bool running = reading.PickUp;
 
-    values.EngineSpeed = running ? record.Speed() : 0;
+    values.EngineSpeed = reading.EngineSpeed;
     display.LabelRpm.Text = Format("RPM = %d ", values.EngineSpeed);
 
     const int divisor = image[ImageByte::Limiter] != 0 ? image[ImageByte::Limiter] : DefaultBarDivisor;
     display.CGaugeRpm = std::min(values.EngineSpeed / divisor, FullBar);
 
-    const int advance = record.Advance();
-    const int maxAdvance = record.MaxAdvance();
-    if (running && !record.BasicAdvance())
+    const int advance = reading.Advance;
+    const int maxAdvance = reading.MaxAdvance;
+    if (reading.AdvanceShown)
         display.LabelMon_Advance.Text =
             messages[MsgAdvance] + Format(" = %d\u00B0 /max %d\u00B0", advance, maxAdvance);
     else
@@ -105,12 +131,12 @@ TMonitorValues ShowMonitor(const TMonitorRecord& record, const TParamImage& imag
         messages[MsgPickUp] + " - " + (running ? messages[MsgIsRunning] : messages[MsgNoSignal]);
     display.LabelSnimac.Background = running ? TColour::Lime : TColour::ButtonFace;
 
-    if (values.EngineSpeed == 0)
+    if (!reading.PolarityShown)
         display.LabelPolaritaMer.Text = messages[MsgPolarityOfCkps] + ": ---";
     else
         display.LabelPolaritaMer.Text =
             messages[MsgPolarityOfCkps] + ": " +
-            (record.Flag(MeasuredPolarity) ? messages[MsgNegative] : messages[MsgPositive]);
+            (reading.NegativePolarity ? messages[MsgNegative] : messages[MsgPositive]);
     display.LabelPolaritaMer.Background =
         !record.Flag(PolarityCheck) && values.EngineSpeed != 0 ? TColour::Red : TColour::ButtonFace;
 
@@ -119,7 +145,7 @@ TMonitorValues ShowMonitor(const TMonitorRecord& record, const TParamImage& imag
         display.LabelVersion.Text = VersionWarning(messages, record.Version());
     display.LabelVersion.Background = TColour::Red;
 
-    values.SavingCountdown = record.SavingCountdown();
+    values.SavingCountdown = reading.SavingCountdown;
     display.LabelEeDataErrVisible = record.DataError();
     display.LabelPocetProgramovani.Text =
         messages[MsgNumberOfPrograming] + std::to_string(record.ProgrammingCount());

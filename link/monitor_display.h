@@ -41,6 +41,25 @@ struct TMonitorValues {
     std::uint16_t SavingCountdown = 0;
 };
 
+// The numbers the live display shows, as the record gives them: the speed
+// only while the pick-up sees the engine turn, the advance only while it
+// turns on the curve, the polarity only at a speed above 0.
+struct TMonitorReading {
+    std::uint16_t EngineSpeed = 0;
+    bool AdvanceShown = false; // otherwise the display reads "Basic"
+    int Advance = 0;
+    int MaxAdvance = 0;
+    float Volts = 0;
+    bool PickUp = false;
+    bool KillSwitch = false;
+    bool Limiter = false;
+    bool PolarityShown = false;
+    bool NegativePolarity = false;
+    std::uint16_t SavingCountdown = 0;
+    std::uint16_t ProgrammingCount = 0;
+};
+TMonitorReading ReadMonitor(const TMonitorRecord& record);
+
 // Builds every live-display text and colour from one record.
 TMonitorValues ShowMonitor(const TMonitorRecord& record, const TParamImage& image,
                            const TMessageTable& messages, TMonitorDisplay& display);

@@ -119,6 +119,18 @@ bool TSerialPort::Write(const std::uint8_t* data, std::size_t size)
     return written == static_cast<qint64>(size);
 }
 
+bool TSerialPort::WaitForBytes(std::size_t count, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (m_serial.isOpen() && static_cast<std::size_t>(m_serial.bytesAvailable()) < count) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !m_serial.waitForReadyRead(static_cast<int>(left.count())))
+            break;
+    }
+    return m_serial.isOpen() && static_cast<std::size_t>(m_serial.bytesAvailable()) >= count;
+}
+
 void TSerialPort::Drain()
 {
     if (!m_serial.isOpen())

@@ -22,6 +22,7 @@ public:
     std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     void Drain() override;
+    bool WaitForBytes(std::size_t count, int timeoutMs) override;
     std::string OpenFailureReason() const override { return m_failure; }
     int NamedPortCount() const override { return static_cast<int>(m_explicitPorts.size()); }
     std::string DeviceName(int portNumber) const override;

@@ -2,13 +2,12 @@
 // taking the unit's answers.
 #include "link/transfer.h"
 
+#include "link/frame_io.h"
 #include "link/link_machine.h"
 #include "link/monitor_record.h"
 
 namespace {
 constexpr std::uint8_t ResendTicks = 4;
-constexpr std::uint8_t MaxSends = 5;
-constexpr std::uint8_t VerifyCommand = FrameCode::ReadBlock + 1;
 
 bool UnitVersionMatches(const TParamImage& image)
 {
@@ -51,6 +50,14 @@ TTransferReply TakeProgramEcho(int block, const TFrameData& data, TParamImage& i
 }
 
 } // namespace
+
+TLinkFrame BlockFrame(const TLinkState& state, const TParamImage& image)
+{
+    const int block = state.PendingCommand & FrameCode::BlockMask;
+    const TFrameData data =
+        state.TransferMode == ModeRead || block > 1 ? TFrameData{} : image.Block(block);
+    return MakeFrame(state.PendingCommand, data);
+}
 
 bool AnswersPendingCommand(const TLinkFrame& frame, const TLinkState& state)
 {
@@ -156,12 +163,8 @@ void TLinkMachine::AdvanceTransfer()
 void TLinkMachine::SendBlockFrame()
 {
     m_state.TicksSinceSend = 0;
-    const int block = m_state.PendingCommand & FrameCode::BlockMask;
-    // A read asks with zeros; program and verify carry the image's block.
-    const TFrameData data =
-        m_state.TransferMode == ModeRead || block > 1 ? TFrameData{} : m_image.Block(block);
-    m_transmitFrame = MakeFrame(m_state.PendingCommand, data);
-    m_port.Write(m_transmitFrame.Bytes.data(), FrameSize);
+    m_transmitFrame = BlockFrame(m_state, m_image);
+    SendFrame(m_port, m_transmitFrame, m_trace);
 }
 
 void TLinkMachine::SendNextCommand(std::uint8_t mode, std::uint8_t command)

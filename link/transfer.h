@@ -6,6 +6,15 @@
 
 #include <cstdint>
 
+// A transfer gives up after this many sends of one command.
+constexpr std::uint8_t MaxSends = 5;
+// Verify asks for block 1 with the image's block 1 as its data.
+constexpr std::uint8_t VerifyCommand = FrameCode::ReadBlock + 1;
+
+// The block frame for the pending command: zeros when reading, the image's
+// block when programming or verifying.
+TLinkFrame BlockFrame(const TLinkState& state, const TParamImage& image);
+
 // Whether a received frame answers the block command the transfer waits for:
 // intact, with the pending command's answer code, while a transfer runs.
 // Anything else is ignored without a word; the re-send covers it.

@@ -98,6 +98,12 @@ TEditorValues ShowValues(TParamImage& image)
     return values;
 }
 
+void TakeShownValues(TParamImage& image)
+{
+    WriteBackValues(ShowValues(image), image);
+    image.Normalise();
+}
+
 void StepAdvances(TParamImage& image, int step, bool allPoints, bool noHighlight,
                   int highlightRow)
 {

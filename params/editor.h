@@ -31,6 +31,10 @@ void WriteBackValues(const TEditorValues& values, TParamImage& image);
 // the byte until the next write-back.
 TEditorValues ShowValues(TParamImage& image);
 
+// What a transfer takes from controls that show the image unchanged: every
+// value limited to its spinner's range, then normalised.
+void TakeShownValues(TParamImage& image);
+
 // Advance - (step -1) or + (step +1) on every point, or on the highlighted
 // one; advances stay within 0..60. Normalises afterwards.
 void StepAdvances(TParamImage& image, int step, bool allPoints, bool noHighlight,
