@@ -48,6 +48,7 @@ bench: build
 	./$(BUILD)/tests/bench/kolvane_edit_bench
 	./$(BUILD)/tests/chart/kolvane_chart_bench
 	./$(BUILD)/tests/bench/kolvane_transfer_pace
+	BUILD=$(BUILD) tests/bench/cli_program_pace.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,363 @@
+#include "cli/cli_session.h"
+
+#include "cli/cli_ports.h"
+#include "cli/cli_report.h"
+#include "files/atomic_file.h"
+#include "files/monitor_log.h"
+#include "files/param_file.h"
+#include "files/param_file_disk.h"
+#include "files/param_listing.h"
+#include "link/monitor_display.h"
+#include "link/transfer.h"
+#include "params/editor.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t Interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    Interrupted = 1;
+}
+
+// Ctrl+C ends a monitor run between two answers, so the last row is whole.
+void CatchInterrupt()
+{
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+// The unit stays silent this long before the monitor says so.
+constexpr int SilenceReportMs = 1000;
+
+QString ModeText(std::uint8_t mode, std::uint8_t command)
+{
+    const int block = command & FrameCode::BlockMask;
+    const char* verb = mode == ModeRead      ? "Reading"
+                       : mode == ModeProgram ? "Programming"
+                                             : "Verifying";
+    return QString("%1 block %2").arg(verb).arg(block);
+}
+
+} // namespace
+
+TCliSession::TCliSession(const TCliOptions& options)
+    : m_options(options), m_messages(BuildMessageTable(0))
+{
+    m_progress = ::isatty(STDERR_FILENO) == 1 && !options.Json;
+}
+
+void TCliSession::Report(const QString& message)
+{
+    Say(message);
+    m_result["message"] = message;
+}
+
+void TCliSession::Say(const QString& message)
+{
+    Progress({});
+    std::fprintf(stderr, "kolvane-cli: %s\n", qPrintable(message));
+}
+
+void TCliSession::Progress(const QString& text)
+{
+    if (!m_progress)
+        return;
+    // Rewrites one line of the terminal; an empty text clears it.
+    std::fprintf(stderr, "\r\033[K%s", qPrintable(text));
+    std::fflush(stderr);
+}
+
+int TCliSession::Fail(int status, const QString& message)
+{
+    Report(message);
+    return status;
+}
+
+int TCliSession::Run()
+{
+    m_clock.start();
+    m_result["command"] = m_options.Command;
+    int status = ExitUsage;
+    if (m_options.Command == "ports")
+        status = Ports();
+    else if ((status = OpenLink()) == ExitDone) {
+        if (m_options.Command == "read")
+            status = Read();
+        else if (m_options.Command == "verify")
+            status = Verify();
+        else if (m_options.Command == "diff")
+            status = Diff();
+        else if (m_options.Command == "program")
+            status = Program();
+        else
+            status = Monitor();
+    }
+    status = FinishLogs(status);
+    m_timing["total"] = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+    m_result["timing_ms"] = m_timing;
+    if (m_link)
+        m_result["frames_sent"] = m_link->FramesSent();
+    m_result["status"] = status;
+    return status;
+}
+
+// A log that could not be written makes the run a failure even when the
+// unit did everything asked.
+int TCliSession::FinishLogs(int status)
+{
+    QString error = m_csvError;
+    if (m_trace && m_trace->Failed())
+        error = QString::fromStdString(m_trace->Error());
+    if (error.isEmpty())
+        return status;
+    Say("cannot write " + error);
+    m_result["log_error"] = error;
+    return status == ExitDone ? ExitUsage : status;
+}
+
+int TCliSession::OpenLink()
+{
+    QString device = m_options.Port;
+    if (device.isEmpty()) {
+        QString why;
+        device = ChoosePort(ListPorts(), why);
+        if (device.isEmpty())
+            return Fail(ExitNoAnswer, why);
+    }
+    m_result["port"] = device;
+    if (!m_options.Trace.isEmpty()) {
+        m_trace = std::make_unique<TTraceFile>();
+        const std::string error = m_trace->Open(m_options.Trace.toStdString());
+        if (!error.empty())
+            return Fail(ExitUsage, "cannot write the trace: " + QString::fromStdString(error));
+    }
+    m_port = std::make_unique<TSerialPort>(std::vector<std::string>{device.toStdString()});
+    if (!m_port->Open(1))
+        return Fail(ExitNoAnswer, QString::fromStdString(m_port->OpenFailureReason()));
+    m_link = std::make_unique<TDirectLink>(*m_port, m_trace.get());
+    m_link->OnCommand = [this](std::uint8_t mode, std::uint8_t command) {
+        Progress(ModeText(mode, command) + " ...");
+    };
+    return ExitDone;
+}
+
+int TCliSession::RunTransfer(TTransferMode mode, TParamImage& image, const char* timingKey)
+{
+    const qint64 start = m_clock.nsecsElapsed();
+    const TTransferEnd end = m_link->Run(mode, image);
+    m_timing[timingKey] = static_cast<double>(m_clock.nsecsElapsed() - start) / 1e6;
+    Progress({});
+    const QString device = m_result["port"].toString();
+    switch (end) {
+    case TTransferEnd::Verified:
+        return ExitDone;
+    case TTransferEnd::Differs:
+        return Fail(ExitDiffers,
+                    QString::fromStdString(m_messages[mode == ModeProgram ? MsgProgramError
+                                                      : mode == ModeRead  ? MsgReadError
+                                                                          : MsgVerifyError]) +
+                        " The unit's block 1 differs from what was " +
+                        (mode == ModeProgram ? "sent." : "read."));
+    case TTransferEnd::NoAnswer:
+        return Fail(ExitNoAnswer, "No answer from the unit on " + device + ".");
+    case TTransferEnd::VersionMismatch:
+        m_result["unit"] = UnitJson(image);
+        return Fail(ExitVersion, QString::fromStdString(
+                                     VersionWarning(m_messages, image[ImageByte::ProgramVersion])));
+    case TTransferEnd::ReadRefused:
+        m_result["unit"] = UnitJson(image);
+        return Fail(ExitReadRefused, QString::fromStdString(m_messages[MsgNoReading]) +
+                                         " The unit refuses reading: its read lock is set.");
+    }
+    return ExitNoAnswer;
+}
+
+int TCliSession::Read()
+{
+    TParamImage image;
+    image.SetDefaults();
+    const int status = RunTransfer(ModeRead, image, "read");
+    if (status != ExitDone)
+        return status;
+    m_result["unit"] = UnitJson(image);
+    m_result["parameters"] = ParamsJson(image);
+    if (!m_options.Output.isEmpty()) {
+        const std::string error =
+            WriteFileAtomically(m_options.Output, QByteArray::fromStdString(WriteParamFile(image)));
+        if (!error.empty())
+            return Fail(ExitUsage, QString::fromStdString(error));
+        m_result["file"] = m_options.Output;
+        Report("Saved to " + m_options.Output + ".");
+    } else if (!m_options.Json) {
+        std::printf("%s\n%s", qPrintable(UnitText(image)), qPrintable(ParamsText(image)));
+    }
+    return ExitDone;
+}
+
+int TCliSession::LoadFile(std::string& text)
+{
+    m_result["file"] = m_options.File;
+    const TParamFileText file = ReadParamFileFromDisk(m_options.File);
+    if (file.Status == TParamFileStatus::TooLarge)
+        return Fail(ExitUsage, m_options.File + ": too large for a parameter file.");
+    if (file.Status != TParamFileStatus::Ok)
+        return Fail(ExitUsage, m_options.File + ": cannot be read.");
+    TParamImage probe;
+    if (!ReadParamFile(file.Text, probe))
+        return Fail(ExitUsage, m_options.File + ": " +
+                                   QString::fromStdString(m_messages[MsgUnmatchedFileVersion]));
+    text = file.Text;
+    return ExitDone;
+}
+
+int TCliSession::PrepareFileImage(TParamImage& unit, TParamImage& wanted)
+{
+    std::string text;
+    int status = LoadFile(text);
+    if (status != ExitDone)
+        return status;
+    unit.SetDefaults();
+    status = RunTransfer(ModeRead, unit, "read");
+    if (status != ExitDone)
+        return status;
+    m_result["unit"] = UnitJson(unit);
+    // As the window's Open leaves it, then as its controls hand it over.
+    wanted = unit;
+    ApplyParamFile(text, wanted);
+    TakeShownValues(wanted);
+    return ExitDone;
+}
+
+void TCliSession::ShowChanges(const TParamImage& from, const TParamImage& to, const char* heading)
+{
+    const std::vector<TParamChange> changes = DiffParams(from, to);
+    m_result["changes"] = ChangesJson(changes);
+    if (m_options.Json)
+        return;
+    if (changes.empty())
+        std::printf("%s: nothing\n", heading);
+    else
+        std::printf("%s:\n%s", heading, qPrintable(ChangesText(changes)));
+    std::fflush(stdout);
+}
+
+int TCliSession::Verify()
+{
+    TParamImage unit, wanted;
+    const int status = PrepareFileImage(unit, wanted);
+    if (status != ExitDone)
+        return status;
+    if (Block1Matches(unit.Block(1), wanted)) {
+        Report("The unit holds the values of " + m_options.File + ".");
+        return ExitDone;
+    }
+    ShowChanges(unit, wanted, "Differences (unit -> file)");
+    return Fail(ExitDiffers, "The unit differs from " + m_options.File + ".");
+}
+
+int TCliSession::Diff()
+{
+    TParamImage unit, wanted;
+    const int status = PrepareFileImage(unit, wanted);
+    if (status != ExitDone)
+        return status;
+    ShowChanges(unit, wanted, "Programming would change");
+    return DiffParams(unit, wanted).empty() ? ExitDone : ExitDiffers;
+}
+
+int TCliSession::Program()
+{
+    TParamImage unit, wanted;
+    int status = PrepareFileImage(unit, wanted);
+    if (status != ExitDone)
+        return status;
+    ShowChanges(unit, wanted, "Programming changes");
+    if (m_options.DryRun)
+        return ExitDone;
+    status = RunTransfer(ModeProgram, wanted, "program");
+    if (status == ExitDone)
+        Report("Programmed and verified.");
+    return status;
+}
+
+int TCliSession::Monitor()
+{
+    TMonitorLog csv;
+    bool logging = !m_options.Csv.isEmpty();
+    if (logging) {
+        const std::string error = csv.Open(m_options.Csv.toStdString());
+        if (!error.empty())
+            return Fail(ExitUsage, "cannot write the log: " + QString::fromStdString(error));
+    }
+    CatchInterrupt();
+    using Clock = std::chrono::steady_clock;
+    const auto interval = std::chrono::milliseconds(m_options.IntervalMs);
+    const auto start = Clock::now();
+    const auto end = start + std::chrono::duration_cast<Clock::duration>(
+                                 std::chrono::duration<double>(m_options.Seconds));
+    auto lastAnswer = start;
+    bool silenceSaid = false;
+    int answers = 0;
+    for (auto next = start; !Interrupted && (m_options.Seconds <= 0 || Clock::now() < end);
+         next += interval) {
+        if (!m_port->IsOpen())
+            m_port->Open(1); // an adapter plugged back in
+        if (const std::optional<TMonitorRecord> record = m_link->Poll()) {
+            ++answers;
+            lastAnswer = Clock::now();
+            silenceSaid = false;
+            m_result["last"] = MonitorJson(*record);
+            if (!m_options.Json) {
+                std::printf("%s  %s\n", IsoTimestamp(std::chrono::system_clock::now()).c_str(),
+                            qPrintable(MonitorLine(*record, m_messages)));
+                std::fflush(stdout);
+            }
+            if (logging && !csv.Add(*record)) {
+                m_csvError = QString::fromStdString(csv.Error());
+                logging = false;
+            }
+        } else if (!silenceSaid &&
+                   Clock::now() - lastAnswer >= std::chrono::milliseconds(SilenceReportMs)) {
+            Say("No answer from the unit on " + m_result["port"].toString() + ".");
+            silenceSaid = true;
+        }
+        while (!Interrupted && Clock::now() < next + interval &&
+               (m_options.Seconds <= 0 || Clock::now() < end))
+            std::this_thread::sleep_for(std::min<Clock::duration>(next + interval - Clock::now(),
+                                                                  std::chrono::milliseconds(50)));
+    }
+    m_result["answers"] = answers;
+    return answers > 0 ? ExitDone : ExitNoAnswer;
+}
+
+int TCliSession::Ports()
+{
+    QJsonArray list;
+    for (const TPortInfo& port : ListPorts()) {
+        list.append(QJsonObject{{"path", port.Path},
+                                {"usb_adapter", port.Adapter},
+                                {"description", port.Description},
+                                {"manufacturer", port.Manufacturer},
+                                {"ids", port.Ids}});
+        if (!m_options.Json)
+            std::printf("%s\n", qPrintable(PortLine(port)));
+    }
+    m_result["ports"] = list;
+    if (list.isEmpty())
+        Say("No serial device found.");
+    return ExitDone;
+}
