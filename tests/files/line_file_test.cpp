@@ -1,43 +1,12 @@
+#include "file_size_limit.h"
 #include "files/line_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <string>
-
-#include <sys/resource.h>
-
-namespace {
-
-// A file-size limit for this process, as a full disk would stop the log part
-// way through a line. Ignoring SIGXFSZ turns the signal into a failed write.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes < m_saved.rlim_max ? bytes : m_saved.rlim_max;
-        m_set = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~TFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedSignal);
-    }
-    bool Set() const { return m_set; }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedSignal)(int) = SIG_DFL;
-    bool m_set = false;
-};
-
-} // namespace
 
 TEST(LineFile, AFailedWriteIsReportedAndLeavesOnlyWholeLines)
 {
