@@ -34,7 +34,8 @@ TStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
             option.resize(equals);
             hasValue = true;
         }
-        const bool takesValue = option == "--port" || option == "--screenshot";
+        const bool takesValue = option == "--port" || option == "--screenshot" ||
+                                option == "--log" || option == "--trace";
         if (!takesValue && hasValue) {
             options.Error = option + " takes no value";
         } else if (option == "--demo") {
@@ -45,14 +46,19 @@ TStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
             options.Version = true;
         } else if (!takesValue) {
             options.Error = "unknown option " + option;
-        } else if (!hasValue && i + 1 == arguments.size()) {
-            options.Error = option == "--port" ? "--port needs a device path"
-                                               : "--screenshot needs a file name";
         } else {
-            if (!hasValue)
+            if (!hasValue && i + 1 < arguments.size())
                 value = arguments[++i];
-            if (option == "--port")
+            // "--log=" would otherwise quietly log nothing.
+            if (value.empty())
+                options.Error = option == "--port" ? "--port needs a device path"
+                                                   : option + " needs a file name";
+            else if (option == "--port")
                 options.Ports.push_back(value);
+            else if (option == "--log")
+                options.LogPath = value;
+            else if (option == "--trace")
+                options.TracePath = value;
             else
                 options.ScreenshotPath = value;
         }
@@ -71,6 +77,8 @@ std::string UsageText()
            "                       without it the Com menu numbers the machine's devices\n"
            "  --demo               start a simulated unit and talk to it\n"
            "  --screenshot FILE    save a picture of the window after a few ticks, then end\n"
+           "  --log FILE.csv       write a CSV row for every live-data answer of the unit\n"
+           "  --trace FILE         write every frame sent and received, and dropped bytes\n"
            "  -h, --help           show this text and end\n"
            "  --version            show the program's version and end\n"
            "\n"

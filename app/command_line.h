@@ -18,6 +18,10 @@ struct TStartOptions {
     std::vector<std::string> Ports;
     // Start a simulated unit and use it as the only port.
     bool Demo = false;
+    // A CSV row per live-data answer goes here.
+    std::string LogPath;
+    // Every frame on the line and every dropped byte goes here.
+    std::string TracePath;
     bool Help = false;
     bool Version = false;
     // The arguments that are not options, in order: the language word.

@@ -20,6 +20,8 @@
 
 class TFormAbout;
 class THintRouter;
+class TMonitorLog;
+class TTraceFile;
 class TUpDown;
 
 // The main window. It owns the state of the run and wires events to the
@@ -39,6 +41,10 @@ public:
     void CloseForSignal();
     // The About window that Help > About shows; it lives as long as this one.
     void SetAboutWindow(TFormAbout* about);
+    // Open log files that the window writes to while it lives; the caller
+    // keeps them. A write that fails is reported once, then the file is left.
+    void SetMonitorLog(TMonitorLog* log);
+    void SetLineTrace(TTraceFile* trace);
 
     // Read-only views of the core, for whoever drives the window from outside.
     const TParamImage& Image() const { return m_image; }
@@ -85,6 +91,9 @@ private:
     void ShowLinkDisplay();
     void ShowMonitorDisplay();
     void ReactToLinkEvents();
+    void LogMonitorAnswer();
+    void ReportLogFailures();
+    void ReportLogFailure(const std::string& error);
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -156,6 +165,9 @@ private:
     TLinkMachine m_link;
     THistory m_history;
     unsigned m_shownMonitorGeneration = 0;
+    TMonitorLog* m_monitorLog = nullptr;
+    unsigned m_loggedMonitorGeneration = 0;
+    TTraceFile* m_lineTrace = nullptr;
     TAdvanceChart m_chart;
     // The chart's picture: only the tick draws into it, GrafAdv shows it.
     QImage m_chartPicture;

@@ -4,6 +4,8 @@
 #include "app/hlav.h"
 
 #include "app/program_tick.h"
+#include "files/monitor_log.h"
+#include "files/trace_file.h"
 #include "ui/hint_router.h"
 #include "ui/label.h"
 #include "ui/widget_paint.h"
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QProgressBar>
+#include <cstdio>
 
 namespace {
 
@@ -60,9 +63,55 @@ void SetEditBackground(QLineEdit* edit, bool highlighted)
 void TFormHlav::Timer1Timer()
 {
     ProgramTick(m_link, [this] { ChartTick(); });
+    LogMonitorAnswer();
     ShowLinkDisplay();
     emit Ticked();
     ReactToLinkEvents();
+    ReportLogFailures();
+}
+
+void TFormHlav::SetMonitorLog(TMonitorLog* log)
+{
+    m_monitorLog = log;
+    m_loggedMonitorGeneration = m_link.Monitor().Generation;
+}
+
+void TFormHlav::SetLineTrace(TTraceFile* trace)
+{
+    m_lineTrace = trace;
+    m_link.SetTrace(trace);
+}
+
+// A tick takes at most one answer, so a changed generation is one new answer.
+void TFormHlav::LogMonitorAnswer()
+{
+    const unsigned generation = m_link.Monitor().Generation;
+    if (!m_monitorLog || generation == m_loggedMonitorGeneration)
+        return;
+    m_loggedMonitorGeneration = generation;
+    m_monitorLog->Add(m_link.Record());
+}
+
+// Like the link's events, after the tick. The file is let go before the box
+// opens, as the box runs ticks of its own that would report it again.
+void TFormHlav::ReportLogFailures()
+{
+    if (m_monitorLog && m_monitorLog->Failed()) {
+        const std::string error = m_monitorLog->Error();
+        m_monitorLog = nullptr;
+        ReportLogFailure(error);
+    }
+    if (m_lineTrace && m_lineTrace->Failed()) {
+        const std::string error = m_lineTrace->Error();
+        SetLineTrace(nullptr);
+        ReportLogFailure(error);
+    }
+}
+
+void TFormHlav::ReportLogFailure(const std::string& error)
+{
+    std::fprintf(stderr, "kolvane: %s\n", error.c_str());
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
 }
 
 void TFormHlav::ShowLinkDisplay()

@@ -4,6 +4,8 @@
 #include "app/hlav.h"
 #include "app/screenshot.h"
 #include "app/signal_closer.h"
+#include "files/monitor_log.h"
+#include "files/trace_file.h"
 #include "link/serial_port.h"
 #include "ui/form_about.h"
 
@@ -45,6 +47,20 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // Opened before anything shows, so a wrong path ends the run like a
+    // wrong option; the window only writes to them.
+    TMonitorLog monitorLog;
+    TTraceFile lineTrace;
+    const auto openFailed = [](const std::string& error) {
+        if (!error.empty())
+            std::fprintf(stderr, "kolvane: %s\n", error.c_str());
+        return !error.empty();
+    };
+    if (!options.LogPath.empty() && openFailed(monitorLog.Open(options.LogPath)))
+        return 2;
+    if (!options.TracePath.empty() && openFailed(lineTrace.Open(options.TracePath)))
+        return 2;
+
     TGuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kolvane"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVANE_VERSION));
@@ -61,6 +77,10 @@ int main(int argc, char** argv)
         // The time this file was compiled: the build of the program itself.
         TFormAbout FormAbout(BuildStampFrom(__DATE__, __TIME__), &FormHlav);
         FormHlav.SetAboutWindow(&FormAbout);
+        if (!options.LogPath.empty())
+            FormHlav.SetMonitorLog(&monitorLog);
+        if (!options.TracePath.empty())
+            FormHlav.SetLineTrace(&lineTrace);
         TSignalCloser stopSignals;
         QObject::connect(&stopSignals, &TSignalCloser::Received, &FormHlav,
                          &TFormHlav::CloseForSignal);

@@ -78,6 +78,16 @@ TEST(StartOptions, PortsAreKeptInTheOrderGivenAndDemoIsAFlag)
     EXPECT_EQ(ParseStartOptions({"--port"}).Error, "--port needs a device path");
 }
 
+TEST(StartOptions, LogAndTraceTakeAFileEitherWay)
+{
+    const TStartOptions options = ParseStartOptions({"--log", "a.csv", "--trace=b.txt", "CESKY"});
+    EXPECT_EQ(options.LogPath, "a.csv");
+    EXPECT_EQ(options.TracePath, "b.txt");
+    EXPECT_EQ(options.Words, std::vector<std::string>{"CESKY"});
+    EXPECT_EQ(ParseStartOptions({"--trace"}).Error, "--trace needs a file name");
+    EXPECT_EQ(ParseStartOptions({"--log="}).Error, "--log needs a file name");
+}
+
 TEST(StartOptions, UnknownOptionsAndStrayValuesAreErrors)
 {
     EXPECT_EQ(ParseStartOptions({"--prot", "/dev/ttyUSB0"}).Error, "unknown option --prot");

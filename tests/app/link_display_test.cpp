@@ -1,13 +1,20 @@
+#include "file_size_limit.h"
+#include "files/monitor_log.h"
+#include "files/trace_file.h"
 #include "message_boxes.h"
 #include "ui/hint_router.h"
 #include "window_access.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +126,37 @@ TEST_F(WindowLink, WrongUnitVersionShowsTheWarningUntilTheConnectionIsLost)
     Tick(form, 19);
     EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible());
     EXPECT_FALSE(CONTROL(form, LabelVersion)->isVisible());
+}
+
+// A full disk stops each log with one box saying why; the window goes on
+// without the file.
+TEST_F(WindowLink, AFailedLogWriteIsReportedOnceAndTheFileLeftAlone)
+{
+    if (::access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full to fill the trace";
+    QTemporaryDir folder;
+    const QString logPath = folder.filePath(QStringLiteral("live.csv"));
+    TMonitorLog log;
+    TTraceFile trace;
+    ASSERT_EQ(log.Open(logPath.toStdString()), "");
+    ASSERT_EQ(trace.Open("/dev/full"), "");
+    form.SetMonitorLog(&log);
+    form.SetLineTrace(&trace);
+    const qint64 headerSize = QFileInfo(logPath).size();
+    TFileSizeLimit limit(static_cast<rlim_t>(headerSize));
+    ASSERT_TRUE(limit.Set());
+
+    for (int answer = 0; answer < 3; ++answer) {
+        QueueMonitorAnswer(3000, 13000);
+        Tick(form, 6);
+    }
+    ASSERT_TRUE(log.Failed() && trace.Failed());
+    boxes.Texts.sort();
+    QStringList errors{QString::fromStdString(log.Error()), QString::fromStdString(trace.Error())};
+    errors.sort();
+    EXPECT_EQ(boxes.Texts, errors);
+    EXPECT_EQ(QFileInfo(logPath).size(), headerSize);
+    EXPECT_EQ(form.Link().Monitor().Generation, 3u) << "the answers still reach the window";
 }
 
 // Devices named on the command line that cannot be opened are reported once,

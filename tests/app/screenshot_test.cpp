@@ -105,11 +105,23 @@ TEST(ProgramOptions, HelpAndVersionAnswerAndEnd)
 {
     const TRun help = RunCommand(QStringLiteral(KOLVANE_PROGRAM), {QStringLiteral("--help")});
     EXPECT_EQ(help.Status, 0);
-    for (const char* word : {"--port", "--demo", "--screenshot", "CESKY"})
+    for (const char* word : {"--port", "--demo", "--screenshot", "--log", "--trace", "CESKY"})
         EXPECT_TRUE(help.Output.contains(QLatin1String(word))) << word;
     const TRun version = RunCommand(QStringLiteral(KOLVANE_PROGRAM), {QStringLiteral("--version")});
     EXPECT_EQ(version.Status, 0);
     EXPECT_TRUE(version.Output.startsWith(QStringLiteral("kolvane ")));
+}
+
+TEST(ProgramOptions, ALogFileThatCannotBeCreatedEndsTheRun)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("missing/line.log"));
+    for (const char* option : {"--log", "--trace"}) {
+        const TRun run = RunProgram({QLatin1String(option), path});
+        EXPECT_EQ(run.Status, 2) << option;
+        EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("kolvane: ") + path))
+            << run.Errors.toStdString();
+    }
 }
 
 // A start-up that fails (here: --demo without a simulator to start) ends
