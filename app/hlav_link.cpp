@@ -166,9 +166,15 @@ void TFormHlav::ShowMonitorDisplay()
             SetCaption(m_ui.*HlavSlots::TestLabels[k],
                        QString::fromStdString(monitor.LabelTest[k]));
     }
+    // Looking up 30 palettes on every tick costs more than the rest of an idle tick.
+    const TCurveHighlight& highlight = m_link.Highlight();
+    const int row = highlight.NoHighlight ? -1 : highlight.HighlightRow;
+    if (row == m_shownHighlightRow)
+        return;
+    m_shownHighlightRow = row;
     for (int r = 0; r < CurvePoints; ++r) {
-        SetEditBackground(m_ui.RpmEdits[r], m_link.RowHighlighted(r));
-        SetEditBackground(m_ui.AdvanceEdits[r], m_link.RowHighlighted(r));
+        SetEditBackground(m_ui.RpmEdits[r], r == row);
+        SetEditBackground(m_ui.AdvanceEdits[r], r == row);
     }
 }
 

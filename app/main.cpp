@@ -8,6 +8,7 @@
 #include "files/trace_file.h"
 #include "link/serial_port.h"
 #include "ui/form_about.h"
+#include "ui/startup_probe.h"
 
 #include <cstdio>
 #include <exception>
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
         if (!options.ScreenshotPath.empty())
             new TScreenshot(FormHlav, QString::fromStdString(options.ScreenshotPath),
                             ScreenshotTicks);
+        InstallStartupProbe(FormHlav);
         FormHlav.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
