@@ -244,6 +244,10 @@ int main(int argc, char** argv)
         std::fputs(SimUsage(programName).c_str(), stdout);
         return 0;
     }
+    if (options.ShowVersion) {
+        std::printf("kolvane-unit-sim %s\n", KOLVANE_VERSION);
+        return 0;
+    }
 
     if (!InstallSignalHandlers()) {
         Complain("sigaction");

@@ -60,8 +60,10 @@ TSimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
         } else if (arg == "--data-error") {
             options.Faults.DataError = true;
         } else if (arg == "--version") {
+            options.ShowVersion = true;
+        } else if (arg == "--unit-version") {
             if (!number(0, 255, n))
-                return fail("--version needs a program version 0..255");
+                return fail("--unit-version needs a program version 0..255");
             options.Faults.Version = static_cast<std::uint8_t>(n);
         } else if (arg == "--slow") {
             if (!number(0, 60000, n))
@@ -87,7 +89,8 @@ TSimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
 
 std::string SimUsage(const std::string& programName)
 {
-    return "Usage: " + programName + " [options]\n"
+    return "Usage: " + programName +
+           " [options]\n"
            "Simulated ignition unit on a pseudo-terminal. Prints the terminal's path,\n"
            "then answers requests as the ignition unit would, until interrupted\n"
            "(SIGINT or SIGTERM).\n"
@@ -95,12 +98,13 @@ std::string SimUsage(const std::string& programName)
            "  --link PATH        also make PATH a symbolic link to the terminal\n"
            "  --seed N           seed of the simulated engine (default 1)\n"
            "  --silent           never answer\n"
-           "  --version N        report program version N instead of 72\n"
+           "  --unit-version N   report program version N instead of 72\n"
            "  --no-read          refuse reading (block 0 byte 9 = 0)\n"
            "  --bad-echo         alter one byte of the block 1 programming echo\n"
            "  --stray            send a few stray bytes before every answer\n"
            "  --slow MS          hold every answer back MS milliseconds\n"
            "  --silent-after K   stop answering after K block requests\n"
            "  --data-error       report faulty stored data\n"
-           "  --help             show this text\n";
+           "  --help             show this text\n"
+           "  --version          show the simulator's version\n";
 }

@@ -12,6 +12,7 @@ struct TSimOptions {
     std::uint64_t Seed = 1;
     std::string LinkPath; // empty: no symbolic link
     bool Help = false;
+    bool ShowVersion = false; // print the simulator's own version and end
 };
 
 struct TSimOptionsResult {

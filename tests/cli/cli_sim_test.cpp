@@ -146,7 +146,7 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
     wrongKey.close();
     const TCase cases[] = {
         {{"--silent"}, {"read"}, 3},
-        {{"--version", "71"}, {"read"}, 4},
+        {{"--unit-version", "71"}, {"read"}, 4},
         {{"--no-read"}, {"read"}, 5},
         {{"--no-read"}, {"program", Path("unit.ign")}, 5},
         {{"--bad-echo"}, {"program", Path("unit.ign")}, 1},

@@ -174,7 +174,7 @@ TEST(TransferWithSimulatedUnit, AWrongEchoIsSentFiveTimesThenFails)
 TEST(TransferWithSimulatedUnit, AnotherUnitVersionEndsTheReadInAMessageBox)
 {
     TSimWindow unit;
-    ASSERT_TRUE(unit.Start({QStringLiteral("--version"), QStringLiteral("71")}));
+    ASSERT_TRUE(unit.Start({QStringLiteral("--unit-version"), QStringLiteral("71")}));
     TMessageBoxes boxes;
     ASSERT_TRUE(unit.Run(CONTROL(*unit.form, MenuRead)));
     EXPECT_EQ(boxes.Texts, QStringList{QStringLiteral(

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     Options, CommandLine,
     ::testing::Values(
         TOptionCase{{"--silent"}, [](const TSimOptions& o) { return o.Faults.Silent; }},
-        TOptionCase{{"--version", "71"}, [](const TSimOptions& o) { return o.Faults.Version == 71; }},
+        TOptionCase{{"--unit-version", "71"},
+                    [](const TSimOptions& o) { return o.Faults.Version == 71; }},
         TOptionCase{{"--no-read"}, [](const TSimOptions& o) { return o.Faults.NoRead; }},
         TOptionCase{{"--bad-echo"}, [](const TSimOptions& o) { return o.Faults.BadEcho; }},
         TOptionCase{{"--stray"}, [](const TSimOptions& o) { return o.Faults.Stray; }},
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         TOptionCase{{"--seed", "42"}, [](const TSimOptions& o) { return o.Seed == 42u; }},
         TOptionCase{{"--link", "/tmp/ttyKOLVANE"},
                     [](const TSimOptions& o) { return o.LinkPath == "/tmp/ttyKOLVANE"; }},
-        TOptionCase{{"--help"}, [](const TSimOptions& o) { return o.Help; }}),
+        TOptionCase{{"--help"}, [](const TSimOptions& o) { return o.Help; }},
+        TOptionCase{{"--version"}, [](const TSimOptions& o) { return o.ShowVersion; }}),
     [](const auto& info) { return CaseName(info.param.Args.front()); });
 
 TEST(CommandLineDefaults, NoOptionsMeansAHealthyUnit)
@@ -73,10 +75,9 @@ TEST(CommandLineDefaults, NoOptionsMeansAHealthyUnit)
 TEST(CommandLineErrors, BadArgumentsAreRefused)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {"--version"},           {"--version", "256"}, {"--version", "7x"},
-        {"--slow", "-5"},        {"--slow"},           {"--silent-after", "many"},
-        {"--seed", ""},          {"--link"},           {"--frobnicate"},
-        {"--silent", "--loud"},
+        {"--unit-version"}, {"--unit-version", "256"},  {"--unit-version", "7x"}, {"--slow", "-5"},
+        {"--slow"},         {"--silent-after", "many"}, {"--seed", ""},           {"--link"},
+        {"--frobnicate"},   {"--silent", "--loud"},
     };
     for (const auto& args : bad) {
         const TSimOptionsResult parsed = ParseSimOptions(args);

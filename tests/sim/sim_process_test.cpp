@@ -220,7 +220,7 @@ TEST(SimulatorProgram, AnswersAMonitorRequestOnItsPtyAndCleansUpOnSigterm)
     rmdir(dir.c_str());
 }
 
-TEST(SimulatorProgram, HelpAndBadOptions)
+TEST(SimulatorProgram, HelpVersionAndBadOptions)
 {
     {
         TChild help({KOLVANE_UNIT_SIM, "--help"});
@@ -230,7 +230,14 @@ TEST(SimulatorProgram, HelpAndBadOptions)
         EXPECT_EQ(help.Wait(), 0);
     }
     {
-        TChild wrong({KOLVANE_UNIT_SIM, "--version", "abc"}, true);
+        // Ends at once, before any terminal is opened: no path, just the name.
+        TChild version({KOLVANE_UNIT_SIM, "--version"});
+        ASSERT_TRUE(version.Started());
+        EXPECT_EQ(version.ReadAll(), std::string("kolvane-unit-sim ") + KOLVANE_VERSION + "\n");
+        EXPECT_EQ(version.Wait(), 0);
+    }
+    {
+        TChild wrong({KOLVANE_UNIT_SIM, "--unit-version", "abc"}, true);
         ASSERT_TRUE(wrong.Started());
         EXPECT_TRUE(wrong.ReadAll().empty()) << "no pty path on a usage error";
         EXPECT_EQ(wrong.Wait(), 2);
