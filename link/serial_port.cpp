@@ -161,6 +161,6 @@ std::string PermissionAdvice(const std::string& path)
         return {};
     const group* owner = ::getgrgid(info.st_gid);
     const std::string groupName = owner ? owner->gr_name : "dialout";
-    return "No permission to open " + path + ": add your user to the group '" + groupName +
-           "' (sudo usermod -aG " + groupName + " $USER) and log in again.";
+    return "No permission to open " + path + ". Add your user to its group '" + groupName +
+           "': sudo usermod -aG " + groupName + " $USER, then log out and in again.";
 }

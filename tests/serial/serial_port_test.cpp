@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -91,9 +93,16 @@ TEST(SerialPort, PermissionAdviceNamesTheOwningGroup)
     ASSERT_GE(fd, 0);
     ::close(fd);
     ::chmod(path, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(path, &info), 0);
+    const group* owner = ::getgrgid(info.st_gid);
     const std::string advice = PermissionAdvice(path);
     ::unlink(path);
-    EXPECT_NE(advice.find("usermod -aG"), std::string::npos) << advice;
+    // The command is pasted as it stands, so it must name the device's own group.
+    ASSERT_NE(owner, nullptr);
+    EXPECT_NE(advice.find("sudo usermod -aG " + std::string(owner->gr_name) + " $USER"),
+              std::string::npos)
+        << advice;
 }
 
 int main(int argc, char** argv)
