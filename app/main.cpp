@@ -65,6 +65,8 @@ int main(int argc, char** argv)
     TGuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kolvane"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVANE_VERSION));
+    // Lets the desktop match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kolvane.Kolvane"));
     try {
         TDemoUnit demo;
         std::vector<std::string> ports = options.Ports;
