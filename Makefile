@@ -2,8 +2,11 @@
 # Each installs the Debian packages that are missing, configures CMake into
 # build/, builds, then runs the program or the whole test suite.
 
-PACKAGES := cmake g++ make qt6-base-dev qt6-serialport-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev
+# qt6-svg-dev renders the icons; dpkg-dev and file let CPack find the
+# package's dependencies; desktop-file-utils and appstream check its metadata.
+PACKAGES := cmake g++ make qt6-base-dev qt6-serialport-dev qt6-svg-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
+            dpkg-dev file desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 BUILD ?= build
@@ -11,7 +14,10 @@ ASAN_BUILD ?= build-asan
 # CI turns warnings into errors with WERROR=ON.
 WERROR ?= OFF
 
-.PHONY: run test asan bench deps configure build clean
+# make install [PREFIX=/usr] [DESTDIR=/tmp/stage] installs what the package holds.
+PREFIX ?=
+
+.PHONY: run test asan bench deps configure build install package clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -37,6 +43,13 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix "$(PREFIX)")
+
+# The Debian package $(BUILD)/kolvane_VERSION_ARCH.deb, from the same install rules.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKOLVANE_SANITIZE=ON -DKOLVANE_WERROR=$(WERROR)
