@@ -40,7 +40,7 @@ fi
 deb=${debs[0]}
 arch=$(dpkg --print-architecture)
 [ "$(basename "$deb")" = "kolvane_${version}_${arch}.deb" ] || fail "file name $(basename "$deb")"
-dpkg-deb -I "$deb" | sed -n '/Package:/,$p'
+dpkg-deb -I "$deb"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = kolvane ] || fail "package name $(field Package)"
@@ -75,6 +75,15 @@ for name in "${programs[@]}"; do
         [ -z "$warnings" ] || fail "man page $name.1: $warnings"
     fi
 done
+
+# The window starts from the unpacked tree, finds the simulator installed
+# beside it and draws itself.
+if [ -x "$root/usr/bin/kolvane" ]; then
+    QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config timeout 60 \
+        "$root/usr/bin/kolvane" --demo --screenshot "$work/window.png" >/dev/null 2>"$work/stderr"
+    file -b "$work/window.png" 2>/dev/null | grep -q 'PNG image data' ||
+        fail "kolvane --demo did not start: $(cat "$work/stderr")"
+fi
 
 # Every command and exit status the command-line tool's --help names has an
 # entry of its own in its man page.
