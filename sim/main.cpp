@@ -24,10 +24,16 @@
 namespace {
 
 volatile std::sig_atomic_t StopRequested = 0;
+volatile std::sig_atomic_t MemoryRequested = 0;
 
 extern "C" void OnStopSignal(int)
 {
     StopRequested = 1;
+}
+
+extern "C" void OnMemorySignal(int)
+{
+    MemoryRequested = 1;
 }
 
 // Short enough that answers go out well within one tick of the program.
@@ -50,7 +56,8 @@ bool InstallSignalHandlers()
         if (sigaction(stopSignal, &action, nullptr) != 0)
             return false;
     }
-    return true;
+    action.sa_handler = OnMemorySignal;
+    return sigaction(SIGUSR1, &action, nullptr) == 0;
 }
 
 // Master side plus the slave's path; the slave stays open here too so the
@@ -217,6 +224,17 @@ bool Serve(const TPty& pty, TUnitModel& unit)
         if (elapsed.count() > 0) {
             unit.Step(static_cast<int>(std::min<long long>(elapsed.count(), 60000)));
             last += elapsed;
+        }
+
+        // Asked for from outside, so a test can compare the unit's memory
+        // with what the program showed. The signal may have cut the poll
+        // short: take what was sent before it first.
+        if (MemoryRequested) {
+            MemoryRequested = 0;
+            if (!DrainInput(pty.Master, unit))
+                return false;
+            std::printf("%s\n", unit.MemoryLine().c_str());
+            std::fflush(stdout);
         }
 
         const std::vector<std::uint8_t> answers = unit.TakeOutput();

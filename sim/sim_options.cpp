@@ -57,6 +57,10 @@ TSimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
             options.Faults.BadEcho = true;
         } else if (arg == "--stray") {
             options.Faults.Stray = true;
+        } else if (arg == "--stray-percent") {
+            if (!number(0, 100, n))
+                return fail("--stray-percent needs a share of 0..100 percent");
+            options.Faults.StrayPercent = static_cast<int>(n);
         } else if (arg == "--data-error") {
             options.Faults.DataError = true;
         } else if (arg == "--version") {
@@ -93,7 +97,8 @@ std::string SimUsage(const std::string& programName)
            " [options]\n"
            "Simulated ignition unit on a pseudo-terminal. Prints the terminal's path,\n"
            "then answers requests as the ignition unit would, until interrupted\n"
-           "(SIGINT or SIGTERM).\n"
+           "(SIGINT or SIGTERM). SIGUSR1 prints the unit's memory as one line:\n"
+           "\"memory\" and its 100 bytes in decimal.\n"
            "\n"
            "  --link PATH        also make PATH a symbolic link to the terminal\n"
            "  --seed N           seed of the simulated engine (default 1)\n"
@@ -102,6 +107,7 @@ std::string SimUsage(const std::string& programName)
            "  --no-read          refuse reading (block 0 byte 9 = 0)\n"
            "  --bad-echo         alter one byte of the block 1 programming echo\n"
            "  --stray            send a few stray bytes before every answer\n"
+           "  --stray-percent P  ... or before about P percent of the answers (seeded)\n"
            "  --slow MS          hold every answer back MS milliseconds\n"
            "  --silent-after K   stop answering after K block requests\n"
            "  --data-error       report faulty stored data\n"

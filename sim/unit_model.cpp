@@ -32,7 +32,10 @@ void PutWord(TLinkFrame& frame, int at, unsigned value)
     frame.Bytes[at + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
 }
 
-std::uint8_t Flag(bool on) { return on ? 1 : 0; }
+std::uint8_t Flag(bool on)
+{
+    return on ? 1 : 0;
+}
 
 } // namespace
 
@@ -145,7 +148,10 @@ void TUnitModel::Queue(const TLinkFrame& answer)
 {
     TPendingAnswer pending;
     pending.DueMs = Now + std::max(0, Faults.SlowMs);
-    if (Faults.Stray) {
+    // --stray keeps its sequence of noise: the share is drawn only without it.
+    const bool stray =
+        Faults.Stray || (Faults.StrayPercent > 0 && Noise.Between(1, 100) <= Faults.StrayPercent);
+    if (stray) {
         const int count = Noise.Between(1, 3);
         for (int i = 0; i < count; ++i)
             pending.Bytes.push_back(static_cast<std::uint8_t>(Noise.Between(0, 255)));
@@ -165,6 +171,14 @@ void TUnitModel::Step(int milliseconds)
         if (SavingElapsedMs >= SavingMs)
             SavingElapsedMs = -1;
     }
+}
+
+std::string TUnitModel::MemoryLine() const
+{
+    std::string line = "memory";
+    for (const std::uint8_t byte : Image.Bytes)
+        line += ' ' + std::to_string(byte);
+    return line;
 }
 
 std::vector<std::uint8_t> TUnitModel::TakeOutput()

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 constexpr std::uint8_t UnitProgramVersion = 72;
@@ -25,14 +26,15 @@ constexpr int BadEchoBlockOffset = ImageByte::CurveAdvance - BlockSize;
 
 // Misbehaviour to put the program's error handling to work.
 struct TUnitFaults {
-    bool Silent = false;                        // never answers anything
-    std::uint8_t Version = UnitProgramVersion;  // block 0 byte 10 and monitor byte 50
-    bool NoRead = false;                        // block 0 byte 9 always 0
-    bool BadEcho = false;                       // one byte of every 0x81 answer altered
-    bool Stray = false;                         // a few stray bytes before every answer
-    int SlowMs = 0;                             // answers held back this long
-    int SilentAfter = -1;                       // block requests answered before going dead; -1 never
-    bool DataError = false;                     // monitor byte 49 set
+    bool Silent = false;                       // never answers anything
+    std::uint8_t Version = UnitProgramVersion; // block 0 byte 10 and monitor byte 50
+    bool NoRead = false;                       // block 0 byte 9 always 0
+    bool BadEcho = false;                      // one byte of every 0x81 answer altered
+    bool Stray = false;                        // a few stray bytes before every answer
+    int StrayPercent = 0;                      // ... or before about this share of answers
+    int SlowMs = 0;                            // answers held back this long
+    int SilentAfter = -1;                      // block requests answered, then none; -1 never
+    bool DataError = false;                    // monitor byte 49 set
 };
 
 // The month code of block 0 byte 5: the sum of the character codes of the
@@ -60,6 +62,9 @@ public:
     long long MsUntilNextAnswer() const;
 
     const TParamImage& Memory() const { return Image; }
+    // "memory" and the 100 bytes of the memory in decimal, one line without
+    // its line break: what the program prints when asked for its memory.
+    std::string MemoryLine() const;
     const TSimEngine& Engine() const { return Motor; }
     std::uint16_t ProgrammingCount() const { return Programmings; }
     int SavingCountdown() const;

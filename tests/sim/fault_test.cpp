@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace simtest;
 namespace R = UnitRecordByte;
 
@@ -83,6 +85,35 @@ TEST(Faults, StrayBytesBeforeEveryAnswer)
         EXPECT_TRUE(answer.Intact()) << int(code);
         EXPECT_EQ(answer.Code(), code ^ 0x80);
     }
+}
+
+// Each answer either comes alone or behind one to three stray bytes, about
+// as often as asked, and the same seed spoils the same answers.
+TEST(Faults, StrayBytesBeforeSomeAnswersRepeatably)
+{
+    const auto spoiled = [](int percent, std::uint64_t seed) {
+        TUnitFaults faults;
+        faults.StrayPercent = percent;
+        TUnitModel unit(faults, seed);
+        std::vector<bool> which;
+        for (int i = 0; i < 1000; ++i) {
+            const auto out = Exchange(unit, 0x30);
+            EXPECT_GE(out.size(), static_cast<std::size_t>(FrameSize));
+            EXPECT_LE(out.size(), static_cast<std::size_t>(FrameSize) + 3);
+            EXPECT_TRUE(Frames({out.end() - FrameSize, out.end()}).at(0).Intact());
+            which.push_back(out.size() > static_cast<std::size_t>(FrameSize));
+        }
+        return which;
+    };
+    const auto count = [](const std::vector<bool>& which) {
+        return std::count(which.begin(), which.end(), true);
+    };
+    EXPECT_EQ(count(spoiled(0, 1)), 0);
+    EXPECT_EQ(count(spoiled(100, 1)), 1000);
+    const auto some = spoiled(25, 7);
+    EXPECT_NEAR(count(some), 250, 60);
+    EXPECT_EQ(spoiled(25, 7), some);
+    EXPECT_NE(spoiled(25, 8), some);
 }
 
 TEST(Faults, SlowAnswersComeOnlyAfterTheirDelay)

@@ -49,6 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         TOptionCase{{"--no-read"}, [](const TSimOptions& o) { return o.Faults.NoRead; }},
         TOptionCase{{"--bad-echo"}, [](const TSimOptions& o) { return o.Faults.BadEcho; }},
         TOptionCase{{"--stray"}, [](const TSimOptions& o) { return o.Faults.Stray; }},
+        TOptionCase{
+            {"--stray-percent", "30"},
+            [](const TSimOptions& o) { return o.Faults.StrayPercent == 30 && !o.Faults.Stray; }},
         TOptionCase{{"--slow", "300"}, [](const TSimOptions& o) { return o.Faults.SlowMs == 300; }},
         TOptionCase{{"--silent-after", "3"},
                     [](const TSimOptions& o) { return o.Faults.SilentAfter == 3; }},
@@ -68,6 +71,7 @@ TEST(CommandLineDefaults, NoOptionsMeansAHealthyUnit)
     EXPECT_FALSE(f.Silent || f.NoRead || f.BadEcho || f.Stray || f.DataError);
     EXPECT_EQ(f.Version, 72);
     EXPECT_EQ(f.SlowMs, 0);
+    EXPECT_EQ(f.StrayPercent, 0);
     EXPECT_LT(f.SilentAfter, 0);
     EXPECT_TRUE(parsed.Options.LinkPath.empty());
 }
@@ -75,9 +79,17 @@ TEST(CommandLineDefaults, NoOptionsMeansAHealthyUnit)
 TEST(CommandLineErrors, BadArgumentsAreRefused)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {"--unit-version"}, {"--unit-version", "256"},  {"--unit-version", "7x"}, {"--slow", "-5"},
-        {"--slow"},         {"--silent-after", "many"}, {"--seed", ""},           {"--link"},
-        {"--frobnicate"},   {"--silent", "--loud"},
+        {"--unit-version"},
+        {"--unit-version", "256"},
+        {"--unit-version", "7x"},
+        {"--slow", "-5"},
+        {"--slow"},
+        {"--silent-after", "many"},
+        {"--stray-percent", "101"},
+        {"--seed", ""},
+        {"--link"},
+        {"--frobnicate"},
+        {"--silent", "--loud"},
     };
     for (const auto& args : bad) {
         const TSimOptionsResult parsed = ParseSimOptions(args);

@@ -3,6 +3,7 @@
 // a bounded loop on process state the wait for an orphan to end.
 
 #include "link/frame.h"
+#include "sim/unit_model.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,7 @@ public:
     }
 
     bool Started() const { return Pid > 0 && Out >= 0; }
+    bool Signal(int signal) const { return Pid > 0 && kill(Pid, signal) == 0; }
 
     // Reads stdout up to the first newline (or its end).
     std::string ReadLine()
@@ -211,6 +213,12 @@ TEST(SimulatorProgram, AnswersAMonitorRequestOnItsPtyAndCleansUpOnSigterm)
         EXPECT_EQ(frame.Code(), 0xB0);
         EXPECT_TRUE(frame.Intact());
         EXPECT_EQ(frame.Bytes[50], 72);
+    }
+
+    // Asked for its memory, it prints it and goes on serving.
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(sim.Signal(SIGUSR1));
+        EXPECT_EQ(sim.ReadLine(), TUnitModel().MemoryLine()) << "round " << round;
     }
 
     EXPECT_EQ(sim.Stop(SIGTERM), 0);

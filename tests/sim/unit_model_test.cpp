@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 using namespace simtest;
@@ -11,7 +12,10 @@ namespace {
 struct TCodeCase {
     std::uint8_t Request;
     std::uint8_t Answer;
-    friend void PrintTo(const TCodeCase& c, std::ostream* os) { *os << "request " << int(c.Request); }
+    friend void PrintTo(const TCodeCase& c, std::ostream* os)
+    {
+        *os << "request " << int(c.Request);
+    }
 };
 
 class EveryRequestCode : public ::testing::TestWithParam<TCodeCase> {};
@@ -37,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(RequestCodes, EveryRequestCode,
                          ::testing::Values(TCodeCase{0x30, 0xB0}, TCodeCase{0x00, 0x80},
                                            TCodeCase{0x01, 0x81}, TCodeCase{0x40, 0xC0},
                                            TCodeCase{0x41, 0xC1}),
-                         [](const auto& info) { return "Request" + std::to_string(info.param.Request); });
+                         [](const auto& info) {
+                             return "Request" + std::to_string(info.param.Request);
+                         });
 
 TEST(UnitMemory, Block0IdentifiesTheUnitInTheProgramsOwnTerms)
 {
@@ -57,7 +63,8 @@ TEST(UnitMemory, MonthCodesAgreeWithTheMonthTable)
 {
     const char* months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    const char* texts[12] = {" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 9", "10", "11", "12"};
+    const char* texts[12] = {" 1", " 2", " 3", " 4", " 5", " 6",
+                             " 7", " 8", " 9", "10", "11", "12"};
     for (int m = 0; m < 12; ++m)
         EXPECT_EQ(MonthText(MonthCode(months[m])), texts[m]) << months[m];
 }
@@ -109,6 +116,16 @@ TEST(Programming, Block1IsStoredEchoedCountedAndSaved)
     EXPECT_EQ(echo.Data(), sent);
     EXPECT_EQ(unit.Memory().Block(1), sent);
     EXPECT_EQ(Frames(Exchange(unit, 0x41)).at(0).Data(), sent);
+    std::istringstream line(unit.MemoryLine());
+    std::string word;
+    line >> word;
+    EXPECT_EQ(word, "memory");
+    for (const std::uint8_t byte : unit.Memory().Bytes) {
+        int printed = -1;
+        line >> printed;
+        EXPECT_EQ(printed, byte);
+    }
+    EXPECT_TRUE(line.eof()) << "the memory and nothing else";
 
     const TLinkFrame first = Monitor(unit);
     EXPECT_EQ(Word(first, UnitRecordByte::ProgrammingCount), 1u);
