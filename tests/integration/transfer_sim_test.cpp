@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 // Status texts in a failure message as text, not as UTF-16 code units.
@@ -195,26 +196,83 @@ TEST(TransferWithSimulatedUnit, AUnitThatRefusesReadingKeepsBlockOne)
     EXPECT_EQ(unit.form->Image().Block(1), block1);
 }
 
-// The unit goes away after taking block 0; the window fails the programming,
-// finds the unit again when it is back and programs it without a restart.
-TEST(TransferWithSimulatedUnit, ProgramsAgainAfterTheUnitWentAwayMidway)
+// What the unit is doing when it goes away: a command, cut off at one of its
+// block requests, or nothing but the window's polling.
+struct TUnplugCase {
+    const char* Name;
+    const char* Command; // the menu item; null while the window only polls
+    std::uint8_t Mode;
+    std::uint8_t CutAt;    // the request the unit no longer answers
+    int AnsweredBeforeCut; // the command's block requests the unit still answers
+    const char* ErrorText;
+    friend void PrintTo(const TUnplugCase& c, std::ostream* out) { *out << c.Name; }
+};
+
+class UnitUnplugged : public ::testing::TestWithParam<TUnplugCase> {};
+
+// The unit's pty vanishes and comes back under the same name. The window ends
+// the command with its mode's error text, keeps its image, finds the unit
+// again through its silence rules, and the same command then completes and
+// leaves the unit holding what the window shows.
+TEST_P(UnitUnplugged, TheCommandFailsAndThenCompletesOnceTheUnitIsBack)
 {
+    const TUnplugCase& cut = GetParam();
     TSimWindow unit;
-    ASSERT_TRUE(unit.Start({QStringLiteral("--silent-after"), QStringLiteral("1")}));
-    unit.RaiseFirstAdvance();
-    const TBlock block1 = unit.form->Image().Block(1);
+    // The first Read asks for three blocks; a unit that stops answering them
+    // stops answering the monitor too.
+    const QStringList cutOff{QStringLiteral("--silent-after"),
+                             QString::number(3 + cut.AnsweredBeforeCut)};
+    ASSERT_TRUE(unit.Start(cut.Command ? cutOff : QStringList()));
+    ASSERT_TRUE(unit.Run(CONTROL(*unit.form, MenuRead)));
+    ASSERT_EQ(unit.texts, ReadTexts);
+    if (cut.Mode == ModeProgram)
+        unit.RaiseFirstAdvance();
+    const auto before = unit.form->Image().Bytes;
+    QAction* command =
+        FindNamed<QAction>(*unit.form, QLatin1String(cut.Command ? cut.Command : "MenuRead"));
+    const TLinkState& state = unit.form->Link().State();
+
+    if (cut.Command) {
+        command->trigger();
+        ASSERT_TRUE(RunEventLoopUntil(
+            [&] {
+                return state.TransferMode == cut.Mode && state.PendingCommand == cut.CutAt &&
+                       state.SendCount >= 1;
+            },
+            TransferTimeoutMs));
+    } else {
+        ASSERT_TRUE(unit.Answering(TransferTimeoutMs));
+    }
     unit.texts.clear();
-    CONTROL(*unit.form, MenuProgram)->trigger();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return unit.form->Link().State().PendingCommand == 0x01; },
-                                  TransferTimeoutMs))
-        << "block 0 answered";
     EXPECT_EQ(unit.sim.Stop(), 0);
-    ASSERT_TRUE(RunEventLoopUntil([&] { return unit.Idle(); }, TransferTimeoutMs));
-    EXPECT_EQ(unit.texts.last(), QStringLiteral("Program error!"));
-    EXPECT_EQ(unit.form->Image().Block(1), block1);
+    ASSERT_TRUE(RunEventLoopUntil(
+        [&] { return unit.Idle() && CONTROL(*unit.form, LabelSpojeni)->isVisible(); },
+        TransferTimeoutMs))
+        << "the silence is noticed";
+    if (cut.Command) {
+        EXPECT_EQ(unit.texts.last(), QLatin1String(cut.ErrorText));
+        EXPECT_TRUE(unit.StatusRed());
+    }
+    EXPECT_EQ(unit.form->Image().Bytes, before);
 
     ASSERT_TRUE(unit.sim.Start());
     ASSERT_TRUE(unit.Answering(ReopenTimeoutMs)) << "the port re-opened on the silence rules";
-    ASSERT_TRUE(unit.Run(CONTROL(*unit.form, MenuProgram)));
-    EXPECT_EQ(unit.texts, ProgramTexts);
+    ASSERT_TRUE(unit.Run(command));
+    EXPECT_EQ(unit.texts, cut.Mode == ModeProgram  ? ProgramTexts
+                          : cut.Mode == ModeVerify ? ReadTexts.mid(1)
+                                                   : ReadTexts);
+    const auto memory = unit.sim.Memory();
+    ASSERT_TRUE(memory);
+    EXPECT_TRUE(std::equal(memory->begin() + BlockSize, memory->end(),
+                           unit.form->Image().Bytes.begin() + BlockSize));
 }
+
+INSTANTIATE_TEST_SUITE_P(Transfers, UnitUnplugged,
+                         ::testing::Values(TUnplugCase{"WhilePolling", nullptr, ModeIdle, 0, 0, ""},
+                                           TUnplugCase{"DuringRead", "MenuRead", ModeRead, 0x41, 1,
+                                                       "Read error!"},
+                                           TUnplugCase{"DuringVerify", "MenuVerify", ModeVerify,
+                                                       0x41, 0, "Verify error!"},
+                                           TUnplugCase{"DuringProgram", "MenuProgram", ModeProgram,
+                                                       0x01, 1, "Program error!"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
