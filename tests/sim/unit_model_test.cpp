@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace simtest;
 
@@ -118,14 +119,13 @@ TEST(Programming, Block1IsStoredEchoedCountedAndSaved)
     EXPECT_EQ(Frames(Exchange(unit, 0x41)).at(0).Data(), sent);
     std::istringstream line(unit.MemoryLine());
     std::string word;
+    std::vector<int> printed;
     line >> word;
+    for (int byte = 0; line >> byte;)
+        printed.push_back(byte);
     EXPECT_EQ(word, "memory");
-    for (const std::uint8_t byte : unit.Memory().Bytes) {
-        int printed = -1;
-        line >> printed;
-        EXPECT_EQ(printed, byte);
-    }
-    EXPECT_TRUE(line.eof()) << "the memory and nothing else";
+    EXPECT_TRUE(line.eof()) << "nothing but numbers after it";
+    EXPECT_EQ(printed, std::vector<int>(unit.Memory().Bytes.begin(), unit.Memory().Bytes.end()));
 
     const TLinkFrame first = Monitor(unit);
     EXPECT_EQ(Word(first, UnitRecordByte::ProgrammingCount), 1u);
