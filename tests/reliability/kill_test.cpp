@@ -254,6 +254,8 @@ int RunKills(int kills, unsigned seed)
             run.Take(line);
             aimed = line == aim;
         }
+        // Spinning, not sleeping: a sleep would wake a scheduler tick late and
+        // miss most of a close that takes a few milliseconds.
         if (aimed) {
             for (const Clock::time_point until = Clock::now() + delay; Clock::now() < until;) {
             }
