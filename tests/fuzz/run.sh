@@ -13,7 +13,8 @@ shift $(($# > 0 ? 1 : 0))
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build-fuzz
 # target:corpus folder under tests/fuzz/corpus (and its .dict beside this script)
-all=("ign_reader_fuzz:ign" "settings_reader_fuzz:settings" "image_copy_fuzz:image_copy")
+all=("ign_reader_fuzz:ign" "settings_reader_fuzz:settings" "image_copy_fuzz:image_copy"
+     "link_machine_fuzz:link_machine" "direct_link_fuzz:direct_link")
 targets=()
 for entry in "${all[@]}"; do
     wanted=$(($# == 0))
