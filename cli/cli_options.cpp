@@ -4,12 +4,8 @@
 
 namespace {
 
-struct TCommand {
-    const char* Name;
-    bool TakesFile;
-};
-constexpr TCommand Commands[] = {{"read", false},   {"verify", true},   {"diff", true},
-                                 {"program", true}, {"monitor", false}, {"ports", false}};
+constexpr TCliCommand Commands[] = {{"read", false},   {"verify", true},   {"diff", true},
+                                    {"program", true}, {"monitor", false}, {"ports", false}};
 
 constexpr int MinIntervalMs = 20;
 constexpr int MaxIntervalMs = 60000;
@@ -45,15 +41,15 @@ struct TParser {
     }
 };
 
-const TCommand* FindCommand(const QString& name)
+} // namespace
+
+const TCliCommand* FindCliCommand(const QString& name)
 {
-    for (const TCommand& command : Commands)
+    for (const TCliCommand& command : Commands)
         if (name == QLatin1String(command.Name))
             return &command;
     return nullptr;
 }
-
-} // namespace
 
 TCliOptions ParseCliOptions(const QStringList& arguments)
 {
@@ -74,7 +70,7 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
         return options;
     }
     options.Command = words.first();
-    const TCommand* command = FindCommand(options.Command);
+    const TCliCommand* command = FindCliCommand(options.Command);
     if (!command) {
         options.Error = "Unknown command '" + options.Command + "'.";
         return options;

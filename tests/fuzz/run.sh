@@ -14,7 +14,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build-fuzz
 # target:corpus folder under tests/fuzz/corpus (and its .dict beside this script)
 all=("ign_reader_fuzz:ign" "settings_reader_fuzz:settings" "image_copy_fuzz:image_copy"
-     "link_machine_fuzz:link_machine" "direct_link_fuzz:direct_link")
+     "link_machine_fuzz:link_machine" "direct_link_fuzz:direct_link" "cli_options_fuzz:cli")
 targets=()
 for entry in "${all[@]}"; do
     wanted=$(($# == 0))
