@@ -75,7 +75,8 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
         options.Error = "Unknown command '" + options.Command + "'.";
         return options;
     }
-    if (command->TakesFile && words.size() != 2) {
+    // An empty name would only fail later, as a file that cannot be read.
+    if (command->TakesFile && (words.size() != 2 || words.at(1).isEmpty())) {
         options.Error = options.Command + " needs one .ign file.";
         return options;
     }
@@ -92,6 +93,14 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
     options.Csv = p.Parser.value(p.Csv);
     options.Json = p.Parser.isSet(p.Json);
     options.DryRun = p.Parser.isSet(p.DryRun);
+
+    // "--trace=" would otherwise quietly trace nothing, and "--port=" pick a port.
+    for (const QCommandLineOption* option : {&p.Port, &p.Trace, &p.Output, &p.Csv})
+        if (p.Parser.isSet(*option) && p.Parser.value(*option).isEmpty()) {
+            options.Error = "--" + option->names().last() + " needs " +
+                            (option == &p.Port ? "a device path." : "a file name.");
+            return options;
+        }
 
     // An option meant for another command is a mistake worth saying.
     const auto onlyFor = [&](const QCommandLineOption& option, const char* name) {
