@@ -54,10 +54,13 @@ bool OneTrimmedLine(const std::string& value)
     return value.find('\n') == std::string::npos && value == Trimmed(value);
 }
 
+// A byte-order mark leads the file, not its first line.
 std::vector<std::string> LinesWithoutEquals(const std::string& text)
 {
+    const std::string mark = "\xEF\xBB\xBF";
     std::vector<std::string> lines;
-    std::istringstream in(text);
+    std::istringstream in(text.compare(0, mark.size(), mark) == 0 ? text.substr(mark.size())
+                                                                  : text);
     for (std::string line; std::getline(in, line);)
         if (line.find('=') == std::string::npos)
             lines.push_back(line);
