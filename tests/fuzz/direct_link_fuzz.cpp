@@ -5,7 +5,7 @@
 // brings that many raw bytes, one from 0x80 up a sealed frame (bit 6: with
 // the answer code of the last frame sent, else a code byte follows; bit 0:
 // with the image's block as data, bit 1: then with one byte changed, else
-// 50 data bytes follow).
+// 50 data bytes follow; bit 2: with its check byte spoilt).
 //
 // Whatever arrives, the image must change only to the data of an intact
 // answer, each command must follow the transfer's order, every frame sent
@@ -14,6 +14,7 @@
 // answer says.
 #include "fuzz_input.h"
 #include "link/direct_link.h"
+#include "unit_answers.h"
 
 #include <algorithm>
 #include <deque>
@@ -90,12 +91,15 @@ private:
         const int block = code & FrameCode::BlockMask;
         if ((step & 1) && block <= 1) {
             data = m_image.Block(block);
-            if (step & 2)
-                data[m_in.Byte() % FrameDataSize] = m_in.Byte();
+            if (step & 2) {
+                const int at = m_in.Byte() % FrameDataSize;
+                data[at] = m_in.Byte();
+            }
         } else {
             m_in.Fill(data);
         }
-        const TLinkFrame frame = MakeFrame(code, data);
+        TLinkFrame frame = MakeFrame(code, data);
+        frame.Bytes[FrameSize - 1] ^= (step >> 2) & 1;
         m_queued.insert(m_queued.end(), frame.Bytes.begin(), frame.Bytes.end());
     }
 
@@ -120,10 +124,10 @@ struct TReceivedTrace : ILineTrace {
             Examined.push_back(frame);
         }
     }
-    bool Took(std::uint8_t code, const TFrameData& data) const
+    bool Took(std::uint8_t command, const TFrameData& data) const
     {
         return std::any_of(Examined.begin(), Examined.end(), [&](const TLinkFrame& frame) {
-            return frame.Intact() && frame.Code() == code && frame.Data() == data;
+            return IntactAnswerTo(frame, command) && frame.Data() == data;
         });
     }
 };
@@ -145,21 +149,24 @@ void RunTransfer(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TF
 {
     const TParamImage before = image;
     bool first = true;
+    std::size_t commandStart = 0; // the first frame examined for the current command
     link.OnCommand = [&](std::uint8_t newMode, std::uint8_t command) {
         Check(first ? newMode == mode : FollowsOn(newMode, command, port.Mode, port.Command),
               "a command out of the transfer's order");
         first = false;
         port.Mode = newMode;
         port.Command = command;
+        commandStart = trace.Examined.size();
     };
     const TTransferEnd end = link.Run(mode, image);
+    const bool verifying = port.Mode == ModeVerify;
     port.Mode = ModeIdle;
     Check(port.Written.size() <= 3u * MaxSends, "more frames than three commands' sends");
 
-    const std::uint8_t block0Answer =
-        (mode == ModeRead ? FrameCode::ReadBlock : FrameCode::ProgramBlock) ^ FrameCode::AnswerBit;
+    const std::uint8_t block0Command =
+        mode == ModeRead ? FrameCode::ReadBlock : FrameCode::ProgramBlock;
     if (image.Block(0) != before.Block(0))
-        Check(mode != ModeVerify && trace.Took(block0Answer, image.Block(0)),
+        Check(mode != ModeVerify && trace.Took(block0Command, image.Block(0)),
               "block 0 changed to other than the unit's answer");
     if (image.Block(1) != before.Block(1)) {
         Check(mode == ModeRead, "block 1 changed without being read");
@@ -169,9 +176,8 @@ void RunTransfer(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TF
             unit.StoreBlock(1, frame.Data());
             unit.ResetPushMemory();
             unit.Normalise();
-            fromAnswer |= frame.Intact() &&
-                          frame.Code() == (VerifyCommand ^ FrameCode::AnswerBit) &&
-                          unit.Block(1) == image.Block(1);
+            fromAnswer |=
+                IntactAnswerTo(frame, FrameCode::ReadBlock + 1) && unit.Block(1) == image.Block(1);
         }
         Check(fromAnswer, "block 1 read as other than a unit's answer, normalised");
     }
@@ -179,13 +185,12 @@ void RunTransfer(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TF
     const TLinkFrame* last = trace.Examined.empty() ? nullptr : &trace.Examined.back();
     switch (end) {
     case TTransferEnd::Verified:
-        Check(last && last->Intact() && last->Code() == (VerifyCommand ^ FrameCode::AnswerBit) &&
-                  Block1Matches(last->Data(), image),
+        Check(last && IntactAnswerTo(*last, VerifyCommand) && HoldsParameters(last->Data(), image),
               "verified without the unit's block matching the image's");
         break;
     case TTransferEnd::VersionMismatch:
         Check(mode != ModeVerify && image[ImageByte::ProgramVersion] != ExpectedUnitVersion &&
-                  last && last->Code() == block0Answer && last->Data() == image.Block(0),
+                  last && IntactAnswerTo(*last, block0Command) && last->Data() == image.Block(0),
               "a version mismatch without the unit's block 0 saying so");
         break;
     case TTransferEnd::ReadRefused:
@@ -201,6 +206,13 @@ void RunTransfer(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TF
                           [code](const TLinkFrame& frame) { return frame.Code() == code; }),
               "given up without sending the last command five times");
         Check(end == TTransferEnd::Differs || in.AtEnd(), "no answer while the unit still spoke");
+        Check(!verifying ||
+                  std::none_of(trace.Examined.begin() + commandStart, trace.Examined.end(),
+                               [&](const TLinkFrame& frame) {
+                                   return IntactAnswerTo(frame, VerifyCommand) &&
+                                          HoldsParameters(frame.Data(), image);
+                               }),
+              "a verify answer that holds the parameters was not taken");
         break;
     }
     }
@@ -215,7 +227,7 @@ void Poll(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TFuzzInpu
         return;
     }
     const TLinkFrame& last = trace.Examined.back();
-    Check(IsMonitorAnswer(last) &&
+    Check(LiveData(last) &&
               std::equal(record->Bytes.begin(), record->Bytes.end(), last.Bytes.begin()),
           "live data other than the last monitor answer");
 }

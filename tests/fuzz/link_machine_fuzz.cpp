@@ -13,6 +13,7 @@
 #include "fuzz_input.h"
 #include "link/link_machine.h"
 #include "link/transfer.h"
+#include "unit_answers.h"
 
 #include <algorithm>
 
@@ -114,19 +115,23 @@ private:
     }
 
     // argument bit 0: the data is the image's block the code names (an echo
-    // or a matching verify); bit 1: then one byte of it is changed.
+    // or a matching verify); bit 1: then one byte of it is changed; bit 2:
+    // the check byte is spoilt.
     void QueueFrame(std::uint8_t code, int argument)
     {
         TFrameData data{};
         const int block = code & FrameCode::BlockMask;
         if ((argument & 1) && block <= 1) {
             data = m_image.Block(block);
-            if (argument & 2)
-                data[m_in.Byte() % FrameDataSize] = m_in.Byte();
+            if (argument & 2) {
+                const int at = m_in.Byte() % FrameDataSize;
+                data[at] = m_in.Byte();
+            }
         } else {
             m_in.Fill(data);
         }
-        const TLinkFrame frame = MakeFrame(code, data);
+        TLinkFrame frame = MakeFrame(code, data);
+        frame.Bytes[FrameSize - 1] ^= (argument >> 2) & 1;
         m_port.Queue({frame.Bytes.begin(), frame.Bytes.end()});
     }
 
@@ -183,6 +188,7 @@ private:
     {
         const TParamImage before = m_image;
         const TLinkState state = m_link.State();
+        const TMonitorRecord record = m_link.Record();
         const std::size_t queued = m_port.Incoming.size();
         m_port.Written.clear();
         const bool examined = m_port.IsOpen() && queued >= FrameSize;
@@ -195,7 +201,8 @@ private:
         Check(consumed == (examined ? std::min(queued, ReceiveBufferSize) : 0),
               "read other than everything queued, once a frame may be there");
         Check(m_trace.ReadBytes == consumed, "a byte read was not traced exactly once");
-        const bool answer = examined && AnswersPendingCommand(frame, state);
+        const bool answer = examined && state.TransferMode != ModeIdle &&
+                            IntactAnswerTo(frame, state.PendingCommand);
         const int block = state.PendingCommand & FrameCode::BlockMask;
         if (m_image.Block(0) != before.Block(0))
             Check(answer && block == 0 && state.TransferMode != ModeVerify &&
@@ -215,17 +222,19 @@ private:
         Check(m_image.Block(1) == before.Block(1) || imageReceived,
               "the parameters changed unannounced");
 
-        if (examined && frame.Code() == FrameCode::MonitorAnswer && frame.Intact())
-            Check(std::equal(m_link.Record().Bytes.begin(), m_link.Record().Bytes.end(),
-                             frame.Bytes.begin()),
-                  "the live data are not the answer's");
+        const bool liveData =
+            examined && frame.Code() == FrameCode::MonitorAnswer && LiveData(frame);
+        const TMonitorRecord& shown = m_link.Record();
+        Check(liveData ? std::equal(shown.Bytes.begin(), shown.Bytes.end(), frame.Bytes.begin())
+                       : shown.Bytes == record.Bytes,
+              "the live data are not the last answer's");
         if (state.TransferMode != ModeIdle && m_link.State().TransferMode == ModeIdle) {
             Check(answer, "a transfer ended on a frame that does not answer it");
             if (!m_versionBoxOpen && m_link.Display().LabelHlaseni.Background != TColour::Red)
-                Check(state.TransferMode == ModeVerify && Block1Matches(frame.Data(), m_image),
+                Check(state.TransferMode == ModeVerify && HoldsParameters(frame.Data(), m_image),
                       "verified without the unit's block matching the image's");
         }
-        if (answer && state.TransferMode == ModeVerify && Block1Matches(frame.Data(), m_image))
+        if (answer && state.TransferMode == ModeVerify && HoldsParameters(frame.Data(), m_image))
             Check(m_link.State().TransferMode == ModeIdle, "a matching verify answer not taken");
         CheckSent();
     }
