@@ -4,12 +4,8 @@
 
 namespace {
 
-struct TCommand {
-    const char* Name;
-    bool TakesFile;
-};
-constexpr TCommand Commands[] = {{"read", false},   {"verify", true},   {"diff", true},
-                                 {"program", true}, {"monitor", false}, {"ports", false}};
+constexpr TCliCommand Commands[] = {{"read", false},   {"verify", true},   {"diff", true},
+                                    {"program", true}, {"monitor", false}, {"ports", false}};
 
 constexpr int MinIntervalMs = 20;
 constexpr int MaxIntervalMs = 60000;
@@ -45,15 +41,15 @@ struct TParser {
     }
 };
 
-const TCommand* FindCommand(const QString& name)
+} // namespace
+
+const TCliCommand* FindCliCommand(const QString& name)
 {
-    for (const TCommand& command : Commands)
+    for (const TCliCommand& command : Commands)
         if (name == QLatin1String(command.Name))
             return &command;
     return nullptr;
 }
-
-} // namespace
 
 TCliOptions ParseCliOptions(const QStringList& arguments)
 {
@@ -74,12 +70,13 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
         return options;
     }
     options.Command = words.first();
-    const TCommand* command = FindCommand(options.Command);
+    const TCliCommand* command = FindCliCommand(options.Command);
     if (!command) {
         options.Error = "Unknown command '" + options.Command + "'.";
         return options;
     }
-    if (command->TakesFile && words.size() != 2) {
+    // An empty name would only fail later, as a file that cannot be read.
+    if (command->TakesFile && (words.size() != 2 || words.at(1).isEmpty())) {
         options.Error = options.Command + " needs one .ign file.";
         return options;
     }
@@ -96,6 +93,14 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
     options.Csv = p.Parser.value(p.Csv);
     options.Json = p.Parser.isSet(p.Json);
     options.DryRun = p.Parser.isSet(p.DryRun);
+
+    // "--trace=" would otherwise quietly trace nothing, and "--port=" pick a port.
+    for (const QCommandLineOption* option : {&p.Port, &p.Trace, &p.Output, &p.Csv})
+        if (p.Parser.isSet(*option) && p.Parser.value(*option).isEmpty()) {
+            options.Error = "--" + option->names().last() + " needs " +
+                            (option == &p.Port ? "a device path." : "a file name.");
+            return options;
+        }
 
     // An option meant for another command is a mistake worth saying.
     const auto onlyFor = [&](const QCommandLineOption& option, const char* name) {

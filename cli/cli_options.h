@@ -29,6 +29,13 @@ struct TCliOptions {
     QString Error; // set when the command line cannot be used
 };
 
+// A command and whether it takes the .ign file; null for a word that names none.
+struct TCliCommand {
+    const char* Name;
+    bool TakesFile;
+};
+const TCliCommand* FindCliCommand(const QString& name);
+
 // arguments include the program's name first, as QCoreApplication gives them.
 TCliOptions ParseCliOptions(const QStringList& arguments);
 

@@ -1,5 +1,6 @@
 #include "files/profile_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <system_error>
@@ -67,9 +68,12 @@ TProfileFile::TProfileFile(const std::string& text)
     std::size_t start = 0;
     // An editor may have saved the file as UTF-8 with a byte-order mark; it
     // must not hide the first section, and it goes back out as it came.
-    if (text.compare(0, ByteOrderMark.size(), ByteOrderMark) == 0) {
+    // Blanks ahead of it are passed over too: a first key behind them would
+    // lose them when written out and then read back under another name.
+    const std::size_t lead = std::min(text.find_first_not_of(Blanks), text.size());
+    if (text.compare(lead, ByteOrderMark.size(), ByteOrderMark) == 0) {
         m_byteOrderMark = true;
-        start = ByteOrderMark.size();
+        start = lead + ByteOrderMark.size();
     }
     while (start < text.size()) {
         if (m_lines.size() == MaxLines) {

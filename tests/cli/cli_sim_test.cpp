@@ -215,8 +215,16 @@ TEST_F(CliSim, MonitorLogsOneCsvRowPerAnswer)
 
 TEST_F(CliSim, BadCommandLinesExitTwoBeforeTouchingThePort)
 {
-    for (const QStringList& words :
-         {QStringList{"frob"}, {"verify"}, {"read", "--dry-run"}, {"monitor", "--seconds", "-1"}})
+    // An empty name is refused, not taken as no file or no port.
+    for (const QStringList& words : {QStringList{"frob"},
+                                     {"verify"},
+                                     {"read", "--dry-run"},
+                                     {"monitor", "--seconds", "-1"},
+                                     {"diff", ""},
+                                     {"read", "-o", ""},
+                                     {"--trace=", "read"},
+                                     {"monitor", "--csv", ""},
+                                     {"--port=", "read"}})
         EXPECT_EQ(Cli(words).Status, 2) << words.join(' ').toStdString();
 }
 

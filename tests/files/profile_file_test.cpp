@@ -147,6 +147,11 @@ TEST(ProfileFile, AByteOrderMarkHidesNothingAndIsKept)
     TProfileFile file("\xEF\xBB\xBF[BASIC]\r\nLeft=3\r\n");
     EXPECT_EQ(file.ReadInteger("BASIC", "Left", 0), 3);
     EXPECT_EQ(file.Text(), "\xEF\xBB\xBF[BASIC]\nLeft=3\n");
+
+    // Nor behind blanks, where the first key written out would put it first.
+    EXPECT_EQ(TProfileFile(" \t\xEF\xBB\xBF[BASIC]\nLeft=3\n").ReadInteger("BASIC", "Left", 0), 3);
+    const TProfileFile twice("\v\xEF\xBB\xBF\v\xEF\xBB\xBFkey=1\n");
+    EXPECT_EQ(TProfileFile(twice.Text()).Text(), twice.Text());
 }
 
 TEST(ProfileFile, OversizedTextsReadAsEmpty)

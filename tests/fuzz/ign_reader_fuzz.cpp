@@ -3,21 +3,16 @@
 // without the key), give the same image when read a second time over its
 // own result, and make an image that saves and opens as itself.
 #include "files/param_file.h"
+#include "fuzz_input.h"
 #include "tests/files/param_file_samples.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 void Check(bool holds, const char* what)
 {
-    if (!holds) {
-        std::fprintf(stderr, "ign reader: %s\n", what);
-        std::abort();
-    }
+    FuzzCheck(holds, "ign reader", what);
 }
 
 // No two neighbours alike, so a value stored one byte off shows.
