@@ -108,7 +108,8 @@ std::optional<TMonitorRecord> TDirectLink::Poll()
         const std::optional<TLinkFrame> frame = AwaitFrame(MsLeft(deadline));
         if (!frame)
             return std::nullopt;
-        if (IsMonitorAnswer(*frame)) {
+        // As the tick dispatches: only 0xB0 is live data.
+        if (frame->Code() == FrameCode::MonitorAnswer && IsMonitorAnswer(*frame)) {
             TMonitorRecord record;
             std::copy_n(frame->Bytes.begin(), MonitorRecordSize, record.Bytes.begin());
             return record;
