@@ -5,18 +5,21 @@
 
 #include "chart/chart_painter.h"
 #include "chart/chart_picture.h"
+#include "chart/redraw_check.h"
 
 #include <QCursor>
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 
 void TFormHlav::ChartTick()
 {
+    const int speed = m_link.State().EngineSpeed;
+    // Most ticks draw nothing; the look is worth working out only for a drawing.
+    if (!ChartNeedsDrawing(m_chart, ChartRedraw, speed))
+        return;
     const TChartLook look{centralWidget()->palette().color(QPalette::Window), ChartLabelFont()};
-    if (::ChartTick(m_chart, ChartRedraw, m_image, m_link.State().EngineSpeed, look,
-                    m_chartPicture))
-        m_ui.GrafAdv->setPixmap(QPixmap::fromImage(m_chartPicture));
+    ChartDraw(m_chart, ChartRedraw, m_image, speed, look, m_chartPicture);
+    m_ui.GrafAdv->update();
 }
 
 void TFormHlav::GrafAdvMouseDown(Qt::MouseButton, int x, int y)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -101,6 +102,12 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == m_ui.GrafAdv) {
+        if (type == QEvent::Paint) {
+            // Drawn straight from the tick's picture: handing the label a
+            // pixmap of it would copy the picture at every redraw.
+            QPainter(m_ui.GrafAdv).drawImage(0, 0, m_chartPicture);
+            return true;
+        }
         GrafAdvEvent(event);
     } else if (type == QEvent::ShortcutOverride &&
                IsMenuShortcut(*static_cast<QKeyEvent*>(event))) {

@@ -24,7 +24,7 @@ struct WindowChart : testing::Test {
         chart = CONTROL(form, GrafAdv);
         Tick(form);
     }
-    QImage Picture() const { return chart->pixmap().toImage(); }
+    QImage Picture() const { return chart->grab().toImage(); }
     // Where the chart draws a value, on the axes the image asks for.
     TChartPixel PixelOf(int point) const
     {
