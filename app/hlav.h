@@ -179,6 +179,16 @@ private:
     std::string LastParamFile;
     bool m_closingForSignal = false;
     TFormAbout* m_about = nullptr;
+    // Above 0 while the program itself may move the focus (rows hidden, a
+    // new image shown): an edit that loses it then has not been left.
+    int m_programMovesFocus = 0;
+    struct TProgramFocus {
+        explicit TProgramFocus(int& depth) : Depth(depth) { ++Depth; }
+        ~TProgramFocus() { --Depth; }
+        TProgramFocus(const TProgramFocus&) = delete;
+        TProgramFocus& operator=(const TProgramFocus&) = delete;
+        int& Depth;
+    };
     // Controls found by name, as the text tables and the editor's look name them.
     QHash<QString, QObject*> m_controlsByName;
 };

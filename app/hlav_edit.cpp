@@ -77,6 +77,9 @@ void TFormHlav::ShowImage()
 
 void TFormHlav::RefreshDependents()
 {
+    // Hiding the row or the box that holds the focus moves it, and Qt says
+    // so as a Tab: that is the program's move, never the user leaving an edit.
+    const TProgramFocus programMoves(m_programMovesFocus);
     const TEditorLook look =
         DependentsLook(m_image, {m_link.State().Printing, m_ui.CheckBoxProgHned->isChecked(),
                                  m_ui.CheckBoxZakazCteni->isChecked()});

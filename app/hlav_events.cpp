@@ -26,7 +26,9 @@ const char* const ExitProperty = "runsEditExit";
 // record the read as a change.
 bool LeavesForAnotherControl(const QFocusEvent& event)
 {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    const Qt::FocusReason reason = event.reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 } // namespace
 
@@ -122,6 +124,7 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
             return pressed == 0;
         }
     } else if (type == QEvent::FocusOut && watched->property(ExitProperty).toBool() &&
+               m_programMovesFocus == 0 &&
                LeavesForAnotherControl(*static_cast<QFocusEvent*>(event))) {
         EditExit(watched);
     }

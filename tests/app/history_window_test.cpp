@@ -99,3 +99,52 @@ TEST_F(WindowHistory, ReadClearsTheFileNameAndAWrongVersionEndsInABox)
     Tick(form);
     EXPECT_FALSE(CONTROL(form, LabelHlaseni)->isVisible());
 }
+
+// A read that hides the row holding the focus moves the focus itself; that is
+// no edit. The window must keep the unit's values as they came, record no
+// step and send nothing but the read's frames, with or without programming
+// after change.
+class ReadHidingTheFocus : public WindowHistory, public testing::WithParamInterface<bool> {};
+
+TEST_P(ReadHidingTheFocus, LeavesTheUnitsValuesAndSendsOnlyTheRead)
+{
+    QCheckBox* programAfterChange = CONTROL(form, CheckBoxProgHned);
+    if (GetParam())
+        QTest::mouseClick(programAfterChange, Qt::LeftButton);
+    ASSERT_EQ(programAfterChange->isChecked(), GetParam());
+    QLineEdit* edit = CONTROL(form, EditAdvance8);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+
+    TParamImage unit = image;
+    unit[ImageByte::ReadAllowed] = 1;
+    unit[ImageByte::ProgramVersion] = ExpectedUnitVersion;
+    unit[ImageByte::PointCount] = 5;
+    unit[ImageByte::BaseAdvance] = 45; // more than its control shows
+    const auto answer = [this](std::uint8_t code, const TBlock& block) {
+        const TLinkFrame frame = MakeFrame(code, block);
+        port->Queue({frame.Bytes.begin(), frame.Bytes.end()});
+    };
+    port->Written.clear();
+    CONTROL(form, MenuRead)->trigger();
+    for (int tick = 0; tick < 4 && port->Written.empty(); ++tick)
+        Tick(form);
+    answer(0xC0, unit.Block(0));
+    Tick(form);
+    answer(0xC1, unit.Block(1));
+    Tick(form);
+    ASSERT_FALSE(edit->isVisible());
+    answer(0xC1, unit.Block(1));
+    Tick(form);
+
+    EXPECT_EQ(CONTROL(form, LabelHlaseni)->text(), QStringLiteral("Verify: OK"));
+    EXPECT_EQ(image[ImageByte::BaseAdvance], 45) << "no write-back of the controls";
+    EXPECT_EQ(image.Block(1), unit.Block(1));
+    EXPECT_EQ(Enabled(), NoneEnabled) << "a read records no step";
+    std::vector<int> sent;
+    for (const auto& frame : port->Written)
+        sent.push_back(frame.at(0));
+    EXPECT_EQ(sent, (std::vector<int>{0x40, 0x41, 0x41})) << "read, read, verify";
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgrammingAfterChange, ReadHidingTheFocus, testing::Bool());
