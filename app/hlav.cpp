@@ -7,6 +7,7 @@
 #include "app/window_place.h"
 #include "files/settings_ranges.h"
 #include "texts/language.h"
+#include "ui/deferred_boxes.h"
 #include "ui/hint_router.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
     : QMainWindow(parent), m_port(std::move(port)), m_link(*m_port, m_image)
 {
     BuildHlavControls(*this, m_ui);
+    m_boxes = new TDeferredBoxes(this, this);
     m_hints = new THintRouter(this, m_ui.StatusBar1);
     for (QAction* entry : m_ui.MainMenu1->actions()) {
         m_hints->Watch(entry);
@@ -85,6 +87,7 @@ void TFormHlav::FormCreate()
     ShowLinkDisplay();
     RefreshDependents();
     ReactToLinkEvents();
+    m_boxes->ShowWaiting();
 }
 
 void TFormHlav::CentreWindow()

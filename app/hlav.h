@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class TDeferredBoxes;
 class TFormAbout;
 class THintRouter;
 class TMonitorLog;
@@ -175,6 +176,7 @@ private:
     // Redraw bits of the advance chart: 1 repaint, 2 recompute and repaint.
     int ChartRedraw = ChartRecompute;
     THintRouter* m_hints = nullptr;
+    TDeferredBoxes* m_boxes = nullptr;
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;
     bool m_closingForSignal = false;

@@ -7,6 +7,7 @@
 #include "files/monitor_log.h"
 #include "files/trace_file.h"
 #include "ui/hint_router.h"
+#include "ui/deferred_boxes.h"
 #include "ui/label.h"
 #include "ui/widget_paint.h"
 
@@ -111,7 +112,7 @@ void TFormHlav::ReportLogFailures()
 void TFormHlav::ReportLogFailure(const std::string& error)
 {
     std::fprintf(stderr, "kolvane: %s\n", error.c_str());
-    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
+    m_boxes->Post(QMessageBox::Warning, windowTitle(), QString::fromStdString(error));
 }
 
 void TFormHlav::ShowLinkDisplay()
@@ -126,14 +127,15 @@ void TFormHlav::ShowLinkDisplay()
     ShowMonitorDisplay();
 }
 
-// After the tick or the command that queued them, never inside: a message
-// box runs ticks of its own while it is open.
+// After the tick or the command that queued them, never inside. A box opens
+// only once the running slot has returned: opened inside the tick's slot it
+// would hold every later tick back until it is closed.
 void TFormHlav::ReactToLinkEvents()
 {
     for (const TLinkEvent& event : m_link.TakeEvents()) {
         switch (event.Kind) {
         case TLinkEventKind::PortOpenFailed:
-            QMessageBox::warning(this, windowTitle(), QString::fromStdString(event.Text));
+            m_boxes->Post(QMessageBox::Warning, windowTitle(), QString::fromStdString(event.Text));
             break;
         case TLinkEventKind::ImageReceived:
             ShowImage();
@@ -141,8 +143,12 @@ void TFormHlav::ReactToLinkEvents()
             ChartRedraw |= ChartRecompute;
             break;
         case TLinkEventKind::VersionMismatch:
-            QMessageBox::warning(this, windowTitle(), QString::fromStdString(event.Text));
-            m_link.EndVersionMessage();
+            // The transfer is idle already; the status goes with the box.
+            m_boxes->Post(QMessageBox::Warning, windowTitle(), QString::fromStdString(event.Text),
+                          [this] {
+                              m_link.EndVersionMessage();
+                              ShowLinkDisplay();
+                          });
             break;
         }
     }
@@ -200,6 +206,7 @@ void TFormHlav::MenuCom1Click(QObject* sender)
     m_link.SelectPort(entry);
     ShowPortChoice();
     ReactToLinkEvents();
+    m_boxes->ShowWaiting(); // a command's box, not the tick's: open it now
 }
 
 void TFormHlav::ShowPortChoice()

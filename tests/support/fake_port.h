@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <deque>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ public:
     int CloseCount = 0;
     int DrainCount = 0;
     std::vector<std::vector<std::uint8_t>> Written;
+    // Every write, also those into a closed port.
+    int WriteAttempts = 0;
+    // When set, each monitor request written is answered with these bytes.
+    std::vector<std::uint8_t> MonitorReply;
+    // The next look at the port throws, as a broken driver might.
+    bool ThrowNextRead = false;
     std::deque<std::uint8_t> Incoming;
 
     bool Open(int portNumber) override
@@ -38,7 +45,14 @@ public:
         m_open = false;
     }
     bool IsOpen() const override { return m_open; }
-    std::size_t BytesAvailable() override { return m_open ? Incoming.size() : 0; }
+    std::size_t BytesAvailable() override
+    {
+        if (ThrowNextRead) {
+            ThrowNextRead = false;
+            throw std::runtime_error("the fake port broke");
+        }
+        return m_open ? Incoming.size() : 0;
+    }
     std::size_t Read(std::uint8_t* buffer, std::size_t maxBytes) override
     {
         const std::size_t n = std::min(maxBytes, BytesAvailable());
@@ -50,10 +64,13 @@ public:
     }
     bool Write(const std::uint8_t* data, std::size_t size) override
     {
+        ++WriteAttempts;
         if (!m_open)
             return false;
         if (KeepWrites)
             Written.emplace_back(data, data + size);
+        if (size > 0 && data[0] == 0x30 && !MonitorReply.empty())
+            Queue(MonitorReply);
         return true;
     }
     void Drain() override { ++DrainCount; }

@@ -20,6 +20,17 @@ void TMessageBoxes::AnswerOpenBox()
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;
+    if (box != m_seen) {
+        m_seen = box;
+        m_openFor.start();
+        if (Opened)
+            Opened();
+    }
+    if (KeepOpen && KeepOpen()) {
+        if (m_openFor.elapsed() < KeepOpenMs)
+            return;
+        GaveUp = true;
+    }
     Texts << box->text();
     QAbstractButton* button = Answer != QMessageBox::NoButton ? box->button(Answer) : nullptr;
     if (!button)

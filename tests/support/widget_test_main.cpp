@@ -1,4 +1,10 @@
+#ifdef KOLVANE_GUARDED_APPLICATION
+#include "app/guarded_application.h"
+using TTestApplication = TGuardedApplication;
+#else
 #include <QApplication>
+using TTestApplication = QApplication;
+#endif
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,6 +22,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // Digit groups read "10,000" whatever the machine's locale.
     QLocale::setDefault(QLocale::c());
-    QApplication application(argc, argv);
+    TTestApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -39,13 +39,16 @@ inline std::unique_ptr<TFormHlav> NewForm()
     return NewForm(port, {});
 }
 
-// One tick, as the window's timer would run it.
+// One tick, as the window's timer would run it, and what the event loop does
+// once the tick's slot has returned: the calls it queued, its boxes among them.
 inline void Tick(TFormHlav& form, int ticks = 1)
 {
     auto* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);
-    for (int i = 0; i < ticks; ++i)
+    for (int i = 0; i < ticks; ++i) {
         QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
 }
 
 // Shows the window and makes it the active one, so its shortcuts and focus work.

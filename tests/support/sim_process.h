@@ -1,5 +1,7 @@
 #pragma once
 
+#include "event_loop.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -67,18 +69,3 @@ private:
     QString m_linkPath;
     QProcess m_process;
 };
-
-// Lets the event loop (and so the window's own timer) run until the condition holds.
-inline bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QEventLoop wait;
-        QTimer::singleShot(20, &wait, &QEventLoop::quit);
-        wait.exec();
-    }
-    return true;
-}
