@@ -12,7 +12,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -117,6 +119,10 @@ void TFormHlav::closeEvent(QCloseEvent* event)
 
 void TFormHlav::FormClose()
 {
+    // Nothing goes to the unit once the close has begun, also while a box
+    // about the settings is open: no poll, no re-open of the port.
+    m_closing = true;
+    m_ui.Timer1->stop();
     m_link.ClosePort();
     WriteBackControls();
     NormaliseImage();
@@ -127,14 +133,23 @@ void TFormHlav::FormClose()
         lines << QString::fromStdString(failure);
     }
     // Nobody watches the screen when the session ends; the lines above stay.
-    if (!lines.isEmpty() && !m_closingForSignal)
-        QMessageBox::warning(this, windowTitle(), lines.join(QLatin1Char('\n')));
+    if (!lines.isEmpty() && !m_closingForSignal) {
+        m_boxes->Post(QMessageBox::Warning, windowTitle(), lines.join(QLatin1Char('\n')));
+        m_boxes->ShowWaiting();
+    }
 }
 
 void TFormHlav::CloseForSignal()
 {
     m_closingForSignal = true;
-    close();
+    m_boxes->DropWaiting();
+    // A box or dialog that is open would hold the end back, the one about a
+    // failed save at close among them: each is cancelled as Escape would.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    if (!m_closing)
+        close();
 }
 
 void TFormHlav::MenuExitClick()

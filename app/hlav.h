@@ -180,6 +180,7 @@ private:
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;
     bool m_closingForSignal = false;
+    bool m_closing = false;
     TFormAbout* m_about = nullptr;
     // Above 0 while the program itself may move the focus (rows hidden, a
     // new image shown): an edit that loses it then has not been left.

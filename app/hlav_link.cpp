@@ -63,6 +63,8 @@ void SetEditBackground(QLineEdit* edit, bool highlighted)
 
 void TFormHlav::Timer1Timer()
 {
+    if (m_closing)
+        return;
     ProgramTick(m_link, [this] { ChartTick(); });
     LogMonitorAnswer();
     ShowLinkDisplay();

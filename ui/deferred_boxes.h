@@ -26,6 +26,8 @@ public:
     // Opens what is waiting now, unless a box of this queue is open already.
     void ShowWaiting();
     bool Waiting() const { return !m_waiting.empty(); }
+    // Forgets what has not opened yet: nobody will read it.
+    void DropWaiting() { m_waiting.clear(); }
     // The box that is open, or null: a closing program closes it.
     QMessageBox* OpenBox() const { return m_open; }
 

@@ -58,6 +58,16 @@ struct Settings : testing::Test {
     {
         return FindNamed<QAction>(form, QLatin1String(item))->isChecked();
     }
+    // The real program on the terminal, keeping its settings in this test's folder.
+    void StartProgram(QProcess& program, const TPty& terminal, QStringList options = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        options << QStringLiteral("--port") << QString::fromStdString(terminal.SlavePath);
+        program.start(QStringLiteral(KOLVANE_PROGRAM), options);
+    }
 };
 
 TImageBytes DefaultImage()
@@ -164,6 +174,54 @@ TEST_F(Settings, AFailedSaveIsReportedAndTheWindowStillCloses)
     EXPECT_TRUE(boxes.Texts[0].contains(ImageCopyPath()));
 }
 
+// The close has begun: the box about the failed save runs ticks of its own,
+// and none of them may poll the unit or open its port again.
+TEST_F(Settings, NothingReachesTheUnitUnderTheBoxOfAFailedSave)
+{
+    Write(SettingsFolder(), "in the way");
+    TMessageBoxes boxes;
+    TFakePort* port = nullptr;
+    auto form = NewForm(port);
+    form->show();
+    Tick(*form, 6);
+    ASSERT_GT(port->WriteAttempts, 0) << "polling before the close";
+    int writes = -1;
+    std::size_t opens = 0;
+    boxes.Opened = [&] {
+        writes = port->WriteAttempts;
+        opens = port->OpenAttempts.size();
+        Tick(*form, 60); // past the silence watch's re-open
+    };
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(port->WriteAttempts, writes);
+    EXPECT_EQ(port->OpenAttempts.size(), opens);
+    EXPECT_FALSE(port->IsOpen());
+}
+
+// A signal while that box is open still ends the program, the failure
+// already on standard error.
+TEST_F(Settings, ASignalUnderTheBoxOfAFailedSaveEndsTheProgram)
+{
+    Write(SettingsFolder(), "in the way");
+    TPty terminal;
+    ASSERT_FALSE(terminal.SlavePath.empty());
+    QTemporaryDir pictures;
+    QProcess program;
+    // The screenshot's close is the user's: it ends in the box.
+    StartProgram(program, terminal,
+                 {QStringLiteral("--screenshot"), pictures.filePath(QStringLiteral("w.png"))});
+    program.setReadChannel(QProcess::StandardError);
+    QByteArray errors;
+    while (!errors.contains(SettingsFilePath().toLocal8Bit()) && program.waitForReadyRead(30000))
+        errors += program.readAllStandardError();
+    ASSERT_TRUE(errors.contains(SettingsFilePath().toLocal8Bit())) << errors.toStdString();
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(10000)) << "the box held the program";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
 // Any saved image goes through a start and a close as the controls and the
 // normalisation make it, and a second round changes nothing more.
 TEST_F(Settings, StartAndCloseReachAFixedPointForAnyImageCopy)
@@ -190,12 +248,7 @@ TEST_F(Settings, TheProgramSavesWhenItIsToldToStop)
     TPty terminal;
     ASSERT_FALSE(terminal.SlavePath.empty());
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KOLVANE_PROGRAM),
-                  {QStringLiteral("--port"), QString::fromStdString(terminal.SlavePath)});
+    StartProgram(program, terminal);
     ASSERT_TRUE(program.waitForStarted());
     // Running: its first monitor request arrives on the terminal. Holding the
     // far end open keeps the terminal from reading as hung up meanwhile.
