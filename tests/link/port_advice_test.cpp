@@ -10,62 +10,40 @@ constexpr std::uint32_t CharDevice = 0020000;
 constexpr std::uint32_t User = 1000;
 
 struct TAdviceCase {
-    const char* Name;
     TDeviceAccess Access;
-    TPortAdviceKind Kind;
-    const char* Group;
-    const char* Listing;
+    const char* Said; // the kind, then the group to join or the listing
 };
 
 void PrintTo(const TAdviceCase& c, std::ostream* out)
 {
-    *out << c.Name;
+    *out << c.Said;
+}
+
+std::string Described(const TPortAdvice& advice)
+{
+    const char* const kinds[] = {"none", "join", "owner only", "in use"};
+    return std::string(kinds[static_cast<int>(advice.Kind)]) + " " + advice.Group + advice.Listing;
 }
 
 class PortAdviceTest : public testing::TestWithParam<TAdviceCase> {};
 
 TEST_P(PortAdviceTest, NamesAGroupOnlyWhereJoiningItHelpsSafely)
 {
-    const TAdviceCase& c = GetParam();
-    const TPortAdvice advice = AdviseOnAccess("/dev/ttyUSB0", c.Access);
-    EXPECT_EQ(advice.Kind, c.Kind);
-    EXPECT_EQ(advice.Group, c.Group);
-    EXPECT_EQ(advice.Listing, c.Listing);
+    EXPECT_EQ(Described(AdviseOnAccess("/dev/ttyUSB0", GetParam().Access)), GetParam().Said);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Devices, PortAdviceTest,
-    testing::Values(TAdviceCase{"DialoutReadWrite",
-                                {CharDevice | 0660, 0, 20, "root", "dialout", User, false},
-                                TPortAdviceKind::JoinGroup,
-                                "dialout",
-                                ""},
-                    TAdviceCase{"GroupRoot",
-                                {CharDevice | 0660, 0, 0, "root", "root", User, false},
-                                TPortAdviceKind::OwnerOnly,
-                                "",
-                                "crw-rw---- root root"},
-                    TAdviceCase{"GroupWithoutReadWrite",
-                                {CharDevice | 0640, 0, 20, "root", "dialout", User, false},
-                                TPortAdviceKind::OwnerOnly,
-                                "",
-                                "crw-r----- root dialout"},
-                    TAdviceCase{"OwnerOnly",
-                                {CharDevice | 0600, 0, 5, "root", "tty", User, false},
-                                TPortAdviceKind::OwnerOnly,
-                                "",
-                                "crw------- root tty"},
-                    // The process holds the group or owns the device: the mode did not stop it.
-                    TAdviceCase{"InTheGroupAlready",
-                                {CharDevice | 0660, 0, 20, "root", "dialout", User, true},
-                                TPortAdviceKind::None,
-                                "",
-                                ""},
-                    TAdviceCase{"TheUsersOwn",
-                                {CharDevice | 0620, User, 20, "me", "dialout", User, false},
-                                TPortAdviceKind::None,
-                                "",
-                                ""}),
-    [](const testing::TestParamInfo<TAdviceCase>& info) { return std::string(info.param.Name); });
+    testing::Values(
+        TAdviceCase{{CharDevice | 0660, 0, 20, "root", "dialout", User, false}, "join dialout"},
+        TAdviceCase{{CharDevice | 0660, 0, 0, "root", "root", User, false},
+                    "owner only crw-rw---- root root"},
+        TAdviceCase{{CharDevice | 0640, 0, 20, "root", "dialout", User, false},
+                    "owner only crw-r----- root dialout"},
+        TAdviceCase{{CharDevice | 0600, 0, 5, "root", "tty", User, false},
+                    "owner only crw------- root tty"},
+        // The process holds the group or owns the device: the mode did not stop it.
+        TAdviceCase{{CharDevice | 0660, 0, 20, "root", "dialout", User, true}, "none "},
+        TAdviceCase{{CharDevice | 0620, User, 20, "me", "dialout", User, false}, "none "}));
 
 } // namespace
