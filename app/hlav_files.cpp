@@ -5,6 +5,7 @@
 #include "files/atomic_file.h"
 #include "files/param_file.h"
 #include "files/param_file_disk.h"
+#include "texts/language.h"
 #include "ui/file_dialog.h"
 #include "ui/label.h"
 
@@ -54,6 +55,12 @@ void TFormHlav::OpenParamFile(const QString& path)
     SetCaption(m_ui.LabelFile2, fullPath);
     LastParamFile = fullPath.toStdString();
     m_ui.SaveDialog1->FileName = fullPath;
+    // Said once the controls show what they took, so the user sees both.
+    const std::vector<TParamFileChange> changes = ParamFileChanges(file.Text, m_image);
+    if (!changes.empty())
+        QMessageBox::information(
+            this, windowTitle(),
+            QString::fromStdString(ParamFileChangesText(changes, LanguageIndex)));
 }
 
 void TFormHlav::MenuSaveClick()
@@ -79,4 +86,3 @@ void TFormHlav::ShowFileError(const std::string& text)
 {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(text));
 }
-

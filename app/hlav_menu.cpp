@@ -95,8 +95,9 @@ void BuildDialogs(QMainWindow& form, THlavControls& ui)
     ui.OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     ui.OpenDialog1->DefaultExt = QStringLiteral("ign");
     ui.OpenDialog1->FileName = QStringLiteral(" ");
+    // "*.*" would hide every name without a dot, as Linux names often are.
     ui.OpenDialog1->Filters = {QStringLiteral("Ignition Parametrs(*.ign)"),
-                               QStringLiteral("All Files (*.*)")};
+                               QStringLiteral("All Files (*)")};
 
     ui.SaveDialog1 = new TFileDialog(TFileDialog::TKind::Save, &form);
     ui.SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));

@@ -28,7 +28,7 @@ void TFormHlav::ApplyFormTexts()
 void TFormHlav::FillMessageTable()
 {
     m_messages = BuildMessageTable(LanguageIndex);
-    m_link.SetMessages(m_messages);
+    m_link.SetMessages(m_messages, LanguageIndex);
     if (m_link.Display().LabelSpojeniVisible)
         ApplyTexts(LiveDisplayPlaceholders(m_messages));
     FillCaptionTable();

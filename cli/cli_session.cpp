@@ -8,6 +8,7 @@
 #include "files/param_file_disk.h"
 #include "files/param_listing.h"
 #include "link/monitor_display.h"
+#include "link/port_advice.h"
 #include "link/transfer.h"
 #include "params/editor.h"
 
@@ -147,7 +148,7 @@ int TCliSession::OpenLink()
     }
     m_port = std::make_unique<TSerialPort>(std::vector<std::string>{device.toStdString()});
     if (!m_port->Open(1))
-        return Fail(ExitNoAnswer, QString::fromStdString(m_port->OpenFailureReason()));
+        return Fail(ExitNoAnswer, QString::fromStdString(OpenFailureText(*m_port, 0))); // English
     m_link = std::make_unique<TDirectLink>(*m_port, m_trace.get());
     m_link->OnCommand = [this](std::uint8_t mode, std::uint8_t command) {
         Progress(ModeText(mode, command) + " ...");

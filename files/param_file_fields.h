@@ -3,6 +3,8 @@
 #include "params/param_image.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 // One key of the parameter file and the image bytes its numbers go to. The
@@ -26,3 +28,19 @@ inline constexpr std::array<TParamFileField, 7> ParamFileFields{{
     {"POLARITA", ImageByte::Polarity, 1, 1},
     {"NO_READING", ImageByte::ReadLock, 1, 1},
 }};
+
+// One number after a key, as the file writes it and as it reads.
+struct TParamFileNumber {
+    const TParamFileField* Field;
+    int Index; // 0 .. Field->Count - 1
+    std::string_view Word;
+    unsigned long Value;
+};
+
+// Hands each number that follows the file's key to `take`, in file order, by
+// the rules of ReadParamFile; false, having handed none, without the key.
+bool ReadParamFileNumbers(std::string_view text,
+                          const std::function<void(const TParamFileNumber&)>& take);
+
+// The byte a number is stored as: speeds in hundreds, at most 255.
+std::uint8_t StoredByte(const TParamFileNumber& number);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/frame.h"
-#include "link/link_display.h"
 #include "link/line_trace.h"
+#include "link/link_display.h"
 #include "link/link_events.h"
 #include "link/link_port.h"
 #include "link/link_state.h"
@@ -32,8 +32,12 @@ public:
     void AdvanceTick();
     void Tick();
 
-    // Takes the texts of the current language; called after every language fill.
-    void SetMessages(const TMessageTable& messages) { m_messages = messages; }
+    // Takes the texts of the current language (0..3); called after every language fill.
+    void SetMessages(const TMessageTable& messages, std::uint8_t language = 0)
+    {
+        m_messages = messages;
+        m_language = language;
+    }
     // The port choice as the settings and their range checks leave it.
     void SetPorts(std::uint8_t portIndex, std::uint8_t autoPortIndex);
     void SetPrinting(bool printing) { m_state.Printing = printing; }
@@ -100,6 +104,7 @@ private:
     TMonitorDisplay m_monitor;
     TCurveHighlight m_highlight;
     TMessageTable m_messages;
+    std::uint8_t m_language = 0;
     std::string m_labelCom;
     std::vector<TLinkEvent> m_events;
     std::vector<std::uint8_t> m_receiveBuffer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/port_advice.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,11 +24,17 @@ public:
     // Blocks until at least count bytes are queued or timeoutMs has passed;
     // true when they are there. Only a caller with its own pace waits: the
     // tick never does.
-    virtual bool WaitForBytes(std::size_t count, int /*timeoutMs*/) { return BytesAvailable() >= count; }
+    virtual bool WaitForBytes(std::size_t count, int /*timeoutMs*/)
+    {
+        return BytesAvailable() >= count;
+    }
     // The device behind a 1-based port number, for the user to see; may be empty.
     virtual std::string DeviceName(int /*portNumber*/) const { return {}; }
     // Why the last open failed and, where the user can fix it, how; or empty.
     virtual std::string OpenFailureReason() const { return {}; }
+    // After a failed open: how the user may get at the device, where that is
+    // the trouble (permission, another program holding it).
+    virtual TPortAdvice OpenFailureAdvice() const { return {}; }
     // How many devices the user named for ports 1, 2, ...; 0 when the ports
     // are the machine's own.
     virtual int NamedPortCount() const { return 0; }

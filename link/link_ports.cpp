@@ -49,7 +49,7 @@ void TLinkMachine::ReportOpenFailure(int portNumber)
     }
     if (!tell)
         return;
-    const std::string reason = m_port.OpenFailureReason();
+    const std::string reason = OpenFailureText(m_port, m_language);
     m_events.push_back({TLinkEventKind::PortOpenFailed,
                         m_messages[MsgComOpeningError] + (reason.empty() ? "" : "\n" + reason)});
 }

@@ -1,12 +1,10 @@
 #include "link/serial_port.h"
 
+#include "link/device_check.h"
 #include "link/port_names.h"
 
 #include <QSerialPortInfo>
-#include <grp.h>
-#include <sys/stat.h>
 #include <termios.h>
-#include <unistd.h>
 
 namespace {
 constexpr qint64 ReceiveQueueBytes = 10000;
@@ -15,7 +13,7 @@ constexpr std::chrono::seconds RescanAfter{2};
 } // namespace
 
 TSerialPort::TSerialPort(std::vector<std::string> explicitPorts)
-    : m_explicitPorts(std::move(explicitPorts))
+    : m_explicitPorts(std::move(explicitPorts)), m_lockFolders(SerialLockFolders())
 {
     QObject::connect(&m_serial, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
@@ -51,6 +49,7 @@ bool TSerialPort::Open(int portNumber)
 {
     Close();
     m_failure.clear();
+    m_advice = {};
     m_path = PortPath(PortList(), portNumber);
     if (m_path.empty()) {
         m_failure = "COM" + std::to_string(portNumber) + ": no such serial port.";
@@ -60,9 +59,7 @@ bool TSerialPort::Open(int portNumber)
     m_serial.setReadBufferSize(ReceiveQueueBytes);
     if (!m_serial.open(QIODevice::ReadWrite)) {
         m_failure = m_path + ": " + m_serial.errorString().toStdString();
-        const std::string advice = PermissionAdvice(m_path);
-        if (!advice.empty())
-            m_failure += "\n" + advice;
+        m_advice = PermissionAdvice(m_path, m_lockFolders);
         return false;
     }
     const bool configured =
@@ -150,17 +147,4 @@ void TSerialPort::OnError(QSerialPort::SerialPortError error)
                       error == QSerialPort::WriteError;
     if (lost && m_serial.isOpen())
         m_serial.close();
-}
-
-std::string PermissionAdvice(const std::string& path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {};
-    if (::access(path.c_str(), R_OK | W_OK) == 0)
-        return {};
-    const group* owner = ::getgrgid(info.st_gid);
-    const std::string groupName = owner ? owner->gr_name : "dialout";
-    return "No permission to open " + path + ". Add your user to its group '" + groupName +
-           "': sudo usermod -aG " + groupName + " $USER, then log out and in again.";
 }

@@ -24,10 +24,13 @@ public:
     void Drain() override;
     bool WaitForBytes(std::size_t count, int timeoutMs) override;
     std::string OpenFailureReason() const override { return m_failure; }
+    TPortAdvice OpenFailureAdvice() const override { return m_advice; }
     int NamedPortCount() const override { return static_cast<int>(m_explicitPorts.size()); }
     std::string DeviceName(int portNumber) const override;
 
     std::vector<std::string> PortList() const;
+    // Where other programs' lock files are looked for after a failed open.
+    void SetLockFolders(std::vector<std::string> folders) { m_lockFolders = std::move(folders); }
     const std::string& DevicePath() const { return m_path; }
 
 private:
@@ -41,8 +44,6 @@ private:
     QSerialPort m_serial;
     std::string m_path;
     std::string m_failure;
+    TPortAdvice m_advice;
+    std::vector<std::string> m_lockFolders;
 };
-
-// A line telling how to get permission for a device that exists but cannot
-// be opened, or empty when permission is not the problem.
-std::string PermissionAdvice(const std::string& path);

@@ -2,6 +2,8 @@
 #include "files/monitor_log.h"
 #include "files/trace_file.h"
 #include "message_boxes.h"
+#include "texts/language.h"
+#include "texts/message_table.h"
 #include "ui/hint_router.h"
 #include "window_access.h"
 
@@ -174,4 +176,17 @@ TEST(NamedPorts, ADeviceThatCannotBeOpenedIsReportedOnceAtStartUp)
     Tick(form, 120);
     EXPECT_EQ(boxes.Texts.size(), 1) << "the re-open cycle retries quietly";
     EXPECT_GT(port->OpenAttempts.size(), 21u);
+}
+
+// The advice replaces the port's own reason, in the language the window speaks.
+TEST_F(WindowLink, APortInUseIsSaidInTheWindowsLanguage)
+{
+    port->FailureReason = "/dev/ttyUSB7: Permission error while locking the device";
+    port->Advice = {TPortAdviceKind::InUse, "/dev/ttyUSB7", "", "", 4242};
+    CONTROL(form, MenuCzech)->trigger();
+    PortItem(6)->trigger();
+    LanguageIndex = 0;
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Texts[0].toStdString(),
+              BuildMessageTable(3)[MsgComOpeningError] + "\n" + PortAdviceText(port->Advice, 3));
 }

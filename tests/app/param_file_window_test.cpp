@@ -2,6 +2,7 @@
 #include "file_dialogs.h"
 #include "files/param_file.h"
 #include "message_boxes.h"
+#include "texts/language.h"
 #include "window_access.h"
 
 #include <QAction>
@@ -107,4 +108,19 @@ TEST_F(WindowFiles, NewAsksFirstThenLoadsTheDefaultsAndForgetsTheFile)
     EXPECT_EQ(image.Bytes, defaults.Bytes);
     EXPECT_TRUE(CONTROL(form, LabelFile2)->text().isEmpty());
     EXPECT_EQ(boxes.Texts.size(), 2);
+}
+
+TEST_F(WindowFiles, ValuesBeyondTheControlsAreTakenAndListedInOneBox)
+{
+    CONTROL(form, MenuCzech)->trigger();
+    std::string text = WriteParamFile(image);
+    text += "\r\nLIMITER 9000\r\nADVANCE 12 13 16 99";
+    dialogs.Answer = Write(QStringLiteral("wide.ign"), QByteArray::fromStdString(text));
+    CONTROL(form, MenuOpen)->trigger();
+    LanguageIndex = 0;
+    EXPECT_EQ(CONTROL(form, EditAdvance4)->text(), QStringLiteral("60"));
+    const std::string listed =
+        ParamFileChangesText({{"ADVANCE 4", "99", 60}, {"LIMITER", "9000", 250}}, 3); // Czech
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Texts[0].toStdString(), listed);
 }

@@ -60,13 +60,14 @@ TEST(ParamFileRead, OnlyTheExactKeyFollowedBy72Opens)
              "VARNOTEK_KEY 71", "varnotek_key 72", "Varnotek_Key 72", "VARNOTEK_KEy 72",
              "VARNOTEK_KEY72", "VARNOTEK_KEY 328", "VARNOTEK_KEY 4294967368",
              "VARNOTEK_KEY 18446744073709551688", "VARNOTEK_KEY -72", "VARNOTEK_KEY",
-             "XVARNOTEK_KEY 72", "VARNOTEK_KEY\0 72"s, "\xEF\xBB\xBFVARNOTEK_KEY 72"}) {
+             "XVARNOTEK_KEY 72", "VARNOTEK_KEY\0 72"s, "VARNOTEK_KEY\xEF\xBB\xBF 72"}) {
         bool ok = true;
         EXPECT_EQ(Opened(refused + rest, &ok).Bytes, Opened("").Bytes) << refused;
         EXPECT_FALSE(ok) << refused;
     }
     for (const char* accepted : {"VARNOTEK_KEY 072", "VARNOTEK_KEY +72",
-                                 "VARNOTEK_KEY VARNOTEK_KEY 72", "VARNOTEK_KEY 71 VARNOTEK_KEY 72"})
+                                 "VARNOTEK_KEY VARNOTEK_KEY 72", "VARNOTEK_KEY 71 VARNOTEK_KEY 72",
+                                 "\xEF\xBB\xBFVARNOTEK_KEY 72", " \xEF\xBB\xBFVARNOTEK_KEY 72"})
         EXPECT_EQ(Opened(accepted + rest).Bytes, DefaultsOpened()) << accepted;
 }
 

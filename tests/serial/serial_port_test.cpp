@@ -1,14 +1,18 @@
+#include "link/device_check.h"
 #include "link/frame.h"
 #include "link/serial_port.h"
 #include "pseudo_terminal.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -84,7 +88,7 @@ TEST(SerialPort, ADeviceThatVanishesClosesThePortWithoutACrash)
     EXPECT_FALSE(port.Open(2));
 }
 
-TEST(SerialPort, PermissionAdviceNamesTheOwningGroup)
+TEST(SerialPort, AFileOnlyItsOwnerMayReadIsNoGroupToJoin)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root may open any device, so there is no permission failure to advise on";
@@ -93,16 +97,48 @@ TEST(SerialPort, PermissionAdviceNamesTheOwningGroup)
     ASSERT_GE(fd, 0);
     ::close(fd);
     ::chmod(path, 0);
-    struct stat info {};
-    ASSERT_EQ(::stat(path, &info), 0);
-    const group* owner = ::getgrgid(info.st_gid);
-    const std::string advice = PermissionAdvice(path);
+    const TPortAdvice advice = PermissionAdvice(path, {});
     ::unlink(path);
-    // The command is pasted as it stands, so it must name the device's own group.
-    ASSERT_NE(owner, nullptr);
-    EXPECT_NE(advice.find("sudo usermod -aG " + std::string(owner->gr_name) + " $USER"),
-              std::string::npos)
-        << advice;
+    // A group without read and write would not help, whoever is in it.
+    EXPECT_EQ(advice.Kind, TPortAdviceKind::OwnerOnly);
+    EXPECT_EQ(advice.Listing.rfind("---------- ", 0), 0u) << advice.Listing;
+}
+
+TEST(SerialPort, ADeviceLockedByARunningProgramIsInUse)
+{
+    TPty pty;
+    QTemporaryDir locks;
+    ASSERT_TRUE(locks.isValid());
+    const std::string lock = locks.path().toStdString() + "/" + SerialLockName(pty.SlavePath);
+    const auto writeLock = [&lock](long pid) {
+        std::ofstream(lock) << pid << "\nsomeapp\nsomehost\n";
+    };
+    writeLock(::getpid());
+    const TPortAdvice held = PermissionAdvice(pty.SlavePath, {locks.path().toStdString()});
+    EXPECT_EQ(held.Kind, TPortAdviceKind::InUse);
+    EXPECT_EQ(held.Pid, ::getpid());
+
+    // A lock left behind by a program that has ended holds nothing.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    writeLock(ended);
+    EXPECT_EQ(PermissionAdvice(pty.SlavePath, {locks.path().toStdString()}).Kind,
+              TPortAdviceKind::None);
+}
+
+// Qt's own lock, where Qt puts it: the advice finds it under the name Qt gives it.
+TEST(SerialPort, ADeviceThatAnotherPortHoldsIsInUseNotAPermissionError)
+{
+    TPty pty;
+    TSerialPort first({pty.SlavePath});
+    ASSERT_TRUE(first.Open(1));
+    TSerialPort second({pty.SlavePath});
+    EXPECT_FALSE(second.Open(1));
+    EXPECT_EQ(second.OpenFailureAdvice().Kind, TPortAdviceKind::InUse)
+        << second.OpenFailureReason();
+    EXPECT_EQ(second.OpenFailureAdvice().Pid, ::getpid());
 }
 
 int main(int argc, char** argv)

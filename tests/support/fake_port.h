@@ -20,6 +20,8 @@ public:
     bool KeepWrites = true;
     // What OpenFailureReason says after a failed open.
     std::string FailureReason;
+    // What OpenFailureAdvice says after a failed open.
+    TPortAdvice Advice;
     int NamedPorts = 0;
     std::vector<int> OpenAttempts;
     int CloseCount = 0;
@@ -79,6 +81,7 @@ public:
         return "/dev/fake" + std::to_string(portNumber);
     }
     std::string OpenFailureReason() const override { return m_open ? "" : FailureReason; }
+    TPortAdvice OpenFailureAdvice() const override { return m_open ? TPortAdvice{} : Advice; }
     int NamedPortCount() const override { return NamedPorts; }
 
     void Queue(const std::vector<std::uint8_t>& bytes)

@@ -52,7 +52,10 @@ struct TParseCase {
     std::optional<int> Value;
 };
 
-void PrintTo(const TParseCase& c, std::ostream* out) { *out << '"' << c.Text << '"'; }
+void PrintTo(const TParseCase& c, std::ostream* out)
+{
+    *out << '"' << c.Text << '"';
+}
 
 class ParseGroupedTest : public testing::TestWithParam<TParseCase> {};
 
@@ -64,13 +67,20 @@ TEST_P(ParseGroupedTest, ReadsWhatAUserTypes)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseGroupedTest,
-    testing::Values(TParseCase{"10,000", ",", 10000}, TParseCase{"10000", ",", 10000},
-                    TParseCase{" 15 ", ",", 15}, TParseCase{"-60", ",", -60},
-                    TParseCase{"+7", ",", 7}, TParseCase{"25\u00a0000", "\u00a0", 25000},
-                    TParseCase{"", ",", std::nullopt}, TParseCase{"  ", ",", std::nullopt},
-                    TParseCase{"-", ",", std::nullopt}, TParseCase{"12a", ",", std::nullopt},
-                    TParseCase{"1.5", ",", std::nullopt}, TParseCase{"1 000", ",", std::nullopt},
-                    TParseCase{"99999999999", ",", std::nullopt}),
+    testing::Values(
+        TParseCase{"10,000", ",", 10000}, TParseCase{"10000", ",", 10000},
+        TParseCase{" 15 ", ",", 15}, TParseCase{"-60", ",", -60}, TParseCase{"+7", ",", 7},
+        TParseCase{"25\u00a0000", "\u00a0", 25000}, TParseCase{"", ",", std::nullopt},
+        TParseCase{"  ", ",", std::nullopt}, TParseCase{"-", ",", std::nullopt},
+        TParseCase{"12a", ",", std::nullopt}, TParseCase{"1.5", ",", std::nullopt},
+        TParseCase{"99999999999", ",", std::nullopt},
+        // Any separator but the locale's and the spaces is refused, and so
+        // is a separator that parts no group of three.
+        TParseCase{"14.000", ",", std::nullopt}, TParseCase{"14,000", "\u202f", std::nullopt},
+        TParseCase{"14\t000", ",", std::nullopt}, TParseCase{"1 5", ",", std::nullopt},
+        TParseCase{"1,5", ",", std::nullopt}, TParseCase{"1234 567", ",", std::nullopt},
+        TParseCase{"1 000 00", ",", std::nullopt}, TParseCase{"1  000", ",", std::nullopt},
+        TParseCase{",000", ",", std::nullopt}, TParseCase{"-1 500", ",", -1500}),
     Numbered<TParseCase>);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/up_down.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -102,6 +103,32 @@ TEST_F(SpeedEditor, TheArrowButtonsClick)
     EXPECT_EQ(clicks.count(), 3);
     EXPECT_EQ(spinner->Position(), 9800);
 }
+
+// A speed typed with digit groups in each language's locale, parted by each
+// separator a user may type: the locale's own (empty here) and the three spaces.
+class TypedGroupsTest : public testing::TestWithParam<std::tuple<QLocale::Language, const char*>> {
+};
+
+TEST_P(TypedGroupsTest, TakesTheNumber)
+{
+    QWidget parent;
+    auto* edit = new QLineEdit(&parent);
+    auto* spinner = new TUpDown(&parent);
+    spinner->SetRange(999, 25000);
+    spinner->SetAssociate(edit);
+    const auto [language, separator] = GetParam();
+    const QString own = QLocale(language).groupSeparator();
+    spinner->SetGroupSeparator(own);
+    edit->setText(QStringLiteral("14") + (*separator ? QString::fromUtf8(separator) : own) +
+                  QStringLiteral("000"));
+    spinner->TakeTypedValue();
+    EXPECT_EQ(spinner->Position(), 14000) << edit->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TypedGroupsTest,
+                         testing::Combine(testing::Values(QLocale::English, QLocale::German,
+                                                          QLocale::French, QLocale::Czech),
+                                          testing::Values("", " ", "\u00a0", "\u202f")));
 
 TEST(UpDown, AdvanceSpinnerNeverGroups)
 {
