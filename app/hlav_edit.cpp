@@ -95,7 +95,7 @@ void TFormHlav::RefreshDependents()
         if (control.Red && *control.Red)
             SetBackground(widget, TColour::Red);
         else if (control.Red)
-            widget->setAutoFillBackground(false); // the face of whatever it sits on
+            ClearBackground(widget);
     }
     SetCaption(m_ui.LabelVerze1, QString::fromStdString(look.Verze1));
     SetCaption(m_ui.LabelVerze2, QString::fromStdString(look.Verze2));

@@ -24,12 +24,24 @@ QColor ToQColor(TColour colour)
 void SetBackground(QWidget* widget, TColour colour)
 {
     const QColor wanted = ToQColor(colour);
-    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == wanted)
+    const QPalette::ColorRole role = widget->backgroundRole();
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == wanted &&
+        widget->palette().color(role) == wanted)
         return; // repainting every tick for nothing would cost more than the tick
+    // A label fills with the Window colour, a check box with its Button one.
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, wanted);
+    palette.setColor(role, wanted);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void ClearBackground(QWidget* widget)
+{
+    if (!widget->autoFillBackground())
+        return;
+    widget->setAutoFillBackground(false);
+    widget->setPalette(QPalette()); // the colours of whatever it sits on again
 }
 
 void ShowLabel(QLabel* label, const TLabelModel& model)

@@ -14,3 +14,5 @@ QColor ToQColor(TColour colour);
 void ShowLabel(QLabel* label, const TLabelModel& model);
 void ShowGauge(QProgressBar* gauge, const TGaugeModel& model);
 void SetBackground(QWidget* widget, TColour colour);
+// No background of its own: the face of whatever the widget sits on.
+void ClearBackground(QWidget* widget);

@@ -121,6 +121,32 @@ TEST_F(Editing, TheReadLockBoxTurnsRedWithTheByte)
     EXPECT_FALSE(box->autoFillBackground());
 }
 
+// The two warnings are drawn red, as the user sees them, not only set in a
+// palette that the box's style never paints with.
+class RedWarning : public Editing, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RedWarning, IsDrawnRedWhileTickedAndNotOtherwise)
+{
+    auto* box = FindNamed<QCheckBox>(form, QLatin1String(GetParam()));
+    const auto redShare = [box] {
+        const QImage picture = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                red += picture.pixel(x, y) == qRgb(255, 0, 0);
+        return double(red) / (picture.width() * picture.height());
+    };
+    EXPECT_EQ(redShare(), 0.0);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    ASSERT_TRUE(box->isChecked());
+    EXPECT_GT(redShare(), 0.25) << "most of the box's face is red";
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    EXPECT_EQ(redShare(), 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, RedWarning,
+                         testing::Values("CheckBoxProgHned", "CheckBoxZakazCteni"));
+
 TEST_F(Editing, FewerPointsHideTheirRowsButKeepTheirValues)
 {
     Type(CONTROL(form, EditPocetBodu), QStringLiteral("5"));
