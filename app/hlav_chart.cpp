@@ -17,7 +17,8 @@ void TFormHlav::ChartTick()
     // Most ticks draw nothing; the look is worth working out only for a drawing.
     if (!ChartNeedsDrawing(m_chart, ChartRedraw, speed))
         return;
-    const TChartLook look{centralWidget()->palette().color(QPalette::Window), ChartLabelFont()};
+    const TChartLook look{centralWidget()->palette().color(QPalette::Window), ChartLabelFont(),
+                          m_link.Display().LabelSpojeniVisible};
     ChartDraw(m_chart, ChartRedraw, m_image, speed, look, m_chartPicture);
     m_ui.GrafAdv->update();
 }

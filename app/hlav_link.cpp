@@ -159,20 +159,32 @@ void TFormHlav::ReactToLinkEvents()
 void TFormHlav::ShowMonitorDisplay()
 {
     const TMonitorDisplay& monitor = m_link.Monitor();
-    if (monitor.Generation != m_shownMonitorGeneration) {
+    // A silent unit's last values stay, greyed and without their colours, so
+    // that nobody reads a dead engine's last speed as live.
+    const bool stale = m_link.Display().LabelSpojeniVisible;
+    if (monitor.Generation != m_shownMonitorGeneration || stale != m_shownStale) {
+        if (stale != m_shownStale) {
+            m_shownStale = stale;
+            ChartRedraw |= ChartRepaint; // the speed line changes its colour now
+            ChartTick();
+        }
         m_shownMonitorGeneration = monitor.Generation;
         for (const TMonitorLabel& label : MonitorLabels) {
             const TLabelModel& model = monitor.*label.Model;
             QLabel* widget = m_ui.*label.Label;
             SetCaption(widget, QString::fromStdString(model.Text));
-            SetBackground(widget, model.Background);
+            SetBackground(widget, stale ? TColour::ButtonFace : model.Background);
+            SetGreyed(widget, stale);
         }
         m_ui.CGaugeRpm->setValue(monitor.CGaugeRpm);
+        m_ui.CGaugeRpm->setEnabled(!stale);
         SetCaption(m_ui.LabelVersion, QString::fromStdString(monitor.LabelVersion.Text));
         m_ui.LabelEeDataErr->setVisible(monitor.LabelEeDataErrVisible);
-        for (int k = 0; k < 8; ++k)
-            SetCaption(m_ui.*HlavSlots::TestLabels[k],
-                       QString::fromStdString(monitor.LabelTest[k]));
+        for (int k = 0; k < 8; ++k) {
+            QLabel* test = m_ui.*HlavSlots::TestLabels[k];
+            SetCaption(test, QString::fromStdString(monitor.LabelTest[k]));
+            SetGreyed(test, stale);
+        }
     }
     // Looking up 30 palettes on every tick costs more than the rest of an idle tick.
     const TCurveHighlight& highlight = m_link.Highlight();

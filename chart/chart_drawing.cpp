@@ -138,7 +138,7 @@ void AddLimiterLine(TSketch& sketch, const TAdvanceChart& chart, const TFrame& f
 } // namespace
 
 std::vector<TChartPrimitive> ChartPrimitives(const TAdvanceChart& chart, const TParamImage& image,
-                                             int engineSpeed, TRgb background)
+                                             int engineSpeed, TRgb background, bool speedStale)
 {
     const TFrame f{chart.OriginX, chart.OriginY, chart.OriginX + chart.PlotWidth,
                    chart.OriginY - chart.PlotHeight, ChartX(chart, LimiterRpm(image))};
@@ -160,7 +160,8 @@ std::vector<TChartPrimitive> ChartPrimitives(const TAdvanceChart& chart, const T
     if (engineSpeed != 0) {
         sketch.Layer = TChartLayer::EngineSpeed;
         const int x = ChartX(chart, engineSpeed);
-        sketch.Line(x, f.Yo, x, f.Top, ChartColour::EngineSpeed);
+        sketch.Line(x, f.Yo, x, f.Top,
+                    speedStale ? ChartColour::StaleEngineSpeed : ChartColour::EngineSpeed);
     }
     return sketch.Items;
 }

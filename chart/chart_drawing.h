@@ -31,6 +31,7 @@ constexpr TRgb Curve{255, 0, 0}; // also the point outline and the hover frame
 constexpr TRgb PointFill{255, 255, 0};
 constexpr TRgb Held{0, 0, 255};
 constexpr TRgb EngineSpeed{0, 255, 0};
+constexpr TRgb StaleEngineSpeed{160, 160, 160}; // the last speed of a silent unit
 } // namespace ChartColour
 
 // What a primitive belongs to, in painting order.
@@ -69,6 +70,8 @@ struct TChartPrimitive {
     std::string Text;
 };
 
-// The whole chart on the current geometry. engineSpeed 0 draws no speed line.
+// The whole chart on the current geometry. engineSpeed 0 draws no speed line;
+// a stale speed, the last one of a unit that went silent, is drawn grey.
 std::vector<TChartPrimitive> ChartPrimitives(const TAdvanceChart& chart, const TParamImage& image,
-                                             int engineSpeed, TRgb background);
+                                             int engineSpeed, TRgb background,
+                                             bool speedStale = false);

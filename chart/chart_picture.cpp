@@ -15,7 +15,7 @@ void ChartDraw(TAdvanceChart& chart, int& chartRedraw, const TParamImage& image,
     const TRgb rgb{static_cast<std::uint8_t>(background.red()),
                    static_cast<std::uint8_t>(background.green()),
                    static_cast<std::uint8_t>(background.blue())};
-    PaintChart(picture, ChartPrimitives(chart, image, engineSpeed, rgb), look.Font);
+    PaintChart(picture, ChartPrimitives(chart, image, engineSpeed, rgb, look.SpeedStale), look.Font);
 }
 
 bool ChartTick(TAdvanceChart& chart, int& chartRedraw, const TParamImage& image, int engineSpeed,

@@ -13,6 +13,7 @@
 struct TChartLook {
     QColor Background; // the window's background colour
     QFont Font = QFont();
+    bool SpeedStale = false; // the unit went silent: its last speed, greyed
 };
 
 // Recomputes the geometry for the picture's size when chartRedraw asks,

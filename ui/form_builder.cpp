@@ -82,7 +82,10 @@ QProgressBar* NewGauge(QWidget* parent, const char* name, const QRect& geometry,
     gauge->setStyleSheet(
         QStringLiteral("QProgressBar { border: 1px solid #808080; background: white;"
                        " color: black; }"
-                       "QProgressBar::chunk { background: %1; }")
+                       "QProgressBar::chunk { background: %1; }"
+                       // A gauge that shows a stale value is disabled: grey.
+                       "QProgressBar:disabled { color: #808080; }"
+                       "QProgressBar::chunk:disabled { background: #b0b0b0; }")
             .arg(colour.name()));
     return gauge;
 }

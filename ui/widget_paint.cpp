@@ -58,3 +58,14 @@ void ShowGauge(QProgressBar* gauge, const TGaugeModel& model)
     gauge->setValue(model.Progress);
     gauge->setVisible(model.Visible);
 }
+
+void SetGreyed(QWidget* widget, bool greyed)
+{
+    const QColor wanted = QApplication::palette().color(
+        greyed ? QPalette::Disabled : QPalette::Active, QPalette::WindowText);
+    if (widget->palette().color(QPalette::WindowText) == wanted)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, wanted);
+    widget->setPalette(palette);
+}

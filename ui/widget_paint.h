@@ -16,3 +16,5 @@ void ShowGauge(QProgressBar* gauge, const TGaugeModel& model);
 void SetBackground(QWidget* widget, TColour colour);
 // No background of its own: the face of whatever the widget sits on.
 void ClearBackground(QWidget* widget);
+// Text in the faint colour of a disabled control, or in the normal one again.
+void SetGreyed(QWidget* widget, bool greyed);

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -128,6 +129,56 @@ TEST_F(WindowLink, WrongUnitVersionShowsTheWarningUntilTheConnectionIsLost)
     Tick(form, 19);
     EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible());
     EXPECT_FALSE(CONTROL(form, LabelVersion)->isVisible());
+}
+
+// How many of a widget's pixels are drawn dark (text) and how many in a
+// strong colour (the bar, the speed line), as the user sees them.
+struct TInk {
+    int Dark = 0;
+    int Coloured = 0;
+};
+TInk InkOf(QWidget* widget)
+{
+    const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    TInk ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel(picture.pixel(x, y));
+            const int high = std::max({pixel.red(), pixel.green(), pixel.blue()});
+            const int low = std::min({pixel.red(), pixel.green(), pixel.blue()});
+            ink.Dark += high < 64;
+            ink.Coloured += high - low > 96;
+        }
+    return ink;
+}
+
+// A silent unit's last values stay, greyed, so that nobody takes a dead
+// engine's last speed for a live one; the next answer brings the ink back.
+TEST_F(WindowLink, LiveValuesOfASilentUnitAreGreyedUntilItAnswers)
+{
+    form.show();
+    QWidget* speedText = CONTROL(form, LabelRpm);
+    QWidget* speedBar = CONTROL(form, CGaugeRpm);
+    QWidget* chart = CONTROL(form, GrafAdv);
+    QueueMonitorAnswer(4600, 12345);
+    Tick(form);
+    ASSERT_GT(InkOf(speedText).Dark, 0);
+    ASSERT_GT(InkOf(speedBar).Coloured, 0);
+    const int chartColour = InkOf(chart).Coloured;
+    const QString shown = CONTROL(form, LabelRpm)->text();
+
+    Tick(form, 19);
+    ASSERT_TRUE(CONTROL(form, LabelSpojeni)->isVisible());
+    EXPECT_EQ(CONTROL(form, LabelRpm)->text(), shown) << "the last value stays";
+    EXPECT_EQ(InkOf(speedText).Dark, 0) << "but not in black";
+    EXPECT_EQ(InkOf(speedBar).Coloured, 0);
+    EXPECT_LT(InkOf(chart).Coloured, chartColour) << "the speed line is no longer green";
+
+    QueueMonitorAnswer(4600, 12345);
+    Tick(form);
+    EXPECT_GT(InkOf(speedText).Dark, 0);
+    EXPECT_GT(InkOf(speedBar).Coloured, 0);
+    EXPECT_EQ(InkOf(chart).Coloured, chartColour);
 }
 
 // A full disk stops each log with one box saying why; the window goes on
