@@ -166,7 +166,7 @@ private:
     TLinkMachine m_link;
     THistory m_history;
     unsigned m_shownMonitorGeneration = 0;
-    bool m_shownStale = false;
+    bool m_shownStale = false; // the live values shown are a silent unit's last
     int m_shownHighlightRow = -2; // -1: none; -2: not shown yet
     TMonitorLog* m_monitorLog = nullptr;
     unsigned m_loggedMonitorGeneration = 0;

@@ -18,7 +18,7 @@ void TFormHlav::ChartTick()
     if (!ChartNeedsDrawing(m_chart, ChartRedraw, speed))
         return;
     const TChartLook look{centralWidget()->palette().color(QPalette::Window), ChartLabelFont(),
-                          m_link.Display().LabelSpojeniVisible};
+                          m_shownStale};
     ChartDraw(m_chart, ChartRedraw, m_image, speed, look, m_chartPicture);
     m_ui.GrafAdv->update();
 }

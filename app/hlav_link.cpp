@@ -160,8 +160,9 @@ void TFormHlav::ShowMonitorDisplay()
 {
     const TMonitorDisplay& monitor = m_link.Monitor();
     // A silent unit's last values stay, greyed and without their colours, so
-    // that nobody reads a dead engine's last speed as live.
-    const bool stale = m_link.Display().LabelSpojeniVisible;
+    // that nobody reads a dead engine's last speed as live. Before the first
+    // answer there is no value to grey, only the placeholders.
+    const bool stale = m_link.Display().LabelSpojeniVisible && monitor.Generation > 0;
     if (monitor.Generation != m_shownMonitorGeneration || stale != m_shownStale) {
         if (stale != m_shownStale) {
             m_shownStale = stale;
