@@ -18,6 +18,8 @@ struct TParser {
     QCommandLineOption Output{QStringList{"o", "output"},
                               "read: save the parameters as a .ign file.", "FILE.ign"};
     QCommandLineOption DryRun{"dry-run", "program: show what would change, then stop."};
+    QCommandLineOption Force{"force", "Overwrite a file that holds something already, and "
+                                      "program values the window would have limited."};
     QCommandLineOption Csv{"csv", "monitor: also write each answer as a CSV row to FILE.", "FILE"};
     QCommandLineOption Seconds{"seconds", "monitor: stop after N seconds.", "N"};
     QCommandLineOption Interval{"interval",
@@ -33,7 +35,7 @@ struct TParser {
             "Reads, verifies and programs the parameters of an ignition unit on a serial\n"
             "port, and logs the live data it reports.");
         Parser.addOptions(
-            {Port, Json, Trace, Output, DryRun, Csv, Seconds, Interval, Help, Version});
+            {Port, Json, Trace, Output, DryRun, Force, Csv, Seconds, Interval, Help, Version});
         Parser.addPositionalArgument("command", "read, verify, diff, program, monitor or ports.",
                                      "COMMAND");
         Parser.addPositionalArgument("file", "The .ign file of verify, diff and program.",
@@ -93,6 +95,7 @@ TCliOptions ParseCliOptions(const QStringList& arguments)
     options.Csv = p.Parser.value(p.Csv);
     options.Json = p.Parser.isSet(p.Json);
     options.DryRun = p.Parser.isSet(p.DryRun);
+    options.Force = p.Parser.isSet(p.Force);
 
     // "--trace=" would otherwise quietly trace nothing, and "--port=" pick a port.
     for (const QCommandLineOption* option : {&p.Port, &p.Trace, &p.Output, &p.Csv})

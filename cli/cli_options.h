@@ -24,6 +24,7 @@ struct TCliOptions {
     int IntervalMs = 330;
     bool Json = false;
     bool DryRun = false;
+    bool Force = false; // overwrite outputs; program values beyond the window's limits
     bool Help = false;
     bool Version = false;
     QString Error; // set when the command line cannot be used
