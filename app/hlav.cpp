@@ -16,8 +16,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -57,7 +58,16 @@ TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
     FormCreate();
 }
 
-TFormHlav::~TFormHlav() = default;
+TFormHlav::~TFormHlav()
+{
+    // A help opener still running reports to nobody now. Its viewer, if it
+    // started one, stays open.
+    for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        opener->disconnect(this);
+        opener->kill();
+        opener->waitForFinished();
+    }
+}
 
 void TFormHlav::FormCreate()
 {

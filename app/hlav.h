@@ -134,6 +134,7 @@ private:
 
     // Help (hlav_help.cpp).
     void MenuContensClick();
+    void ShowHelpError();
     void MenuAboutClick();
 
     // The chart (hlav_chart.cpp).

@@ -7,13 +7,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,17 +71,6 @@ TEST_F(HelpSearch, AFolderOfThatNameIsNoDocument)
     EXPECT_EQ(Found(), beside);
 }
 
-// Takes the desktop's place for local files, so no viewer starts.
-class TViewer : public QObject {
-    Q_OBJECT
-public:
-    TViewer() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~TViewer() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened << url; }
-};
-
 // A window run from an empty working folder, with settings of its own.
 struct HelpMenu : testing::Test {
     QTemporaryDir configuration;
@@ -102,8 +90,24 @@ struct HelpMenu : testing::Test {
         created.reset();
         QDir::setCurrent(previousWorking);
         qputenv("XDG_CONFIG_HOME", previousConfiguration);
+        qunsetenv("KOLVANE_OPENER");
         LanguageIndex = 0;
     }
+    // The desktop's opener, played by a script that notes what it was given
+    // and then runs body; without body, an opener that does not exist.
+    QString UseOpener(const char* body)
+    {
+        const QString script = configuration.filePath(QStringLiteral("opener"));
+        qputenv("KOLVANE_OPENER", script.toLocal8Bit());
+        if (!body)
+            return {};
+        QFile file(script);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") + body + "\n");
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return script + QStringLiteral(".opened");
+    }
+    bool OpenerDone() const { return created->findChildren<QProcess*>().isEmpty(); }
     QString HelpName() const
     {
         return QString::fromStdString(BuildMessageTable(LanguageIndex)[MsgHelpFile]);
@@ -123,25 +127,50 @@ TEST_F(HelpMenu, MissingDocumentSaysSoInTheCurrentLanguage)
     TFormHlav& form = *created;
     CONTROL(form, MenuFrench)->trigger();
     ASSERT_EQ(LanguageIndex, 2);
-    TViewer viewer;
+    const QString opened = UseOpener("exit 0");
     TMessageBoxes boxes;
     CONTROL(form, MenuContens)->trigger();
     EXPECT_EQ(boxes.Texts, QStringList(QString::fromStdString(
                                BuildMessageTable(LanguageIndex)[MsgOpenHelpError])));
-    EXPECT_TRUE(viewer.Opened.isEmpty());
+    EXPECT_TRUE(OpenerDone());
+    EXPECT_FALSE(QFile::exists(opened));
 }
 
-TEST_F(HelpMenu, DocumentInTheWorkingFolderGoesToTheDesktop)
+// An opener that ends in failure, crashes or is missing means no viewer
+// showed the document.
+struct TOpenerCase {
+    const char* Body; // null: no such opener
+    bool Opened;
+};
+
+struct HelpOpener : HelpMenu, testing::WithParamInterface<TOpenerCase> {};
+
+TEST_P(HelpOpener, TheDocumentInTheWorkingFolderGoesToTheOpenerWhichMustSucceed)
 {
     TFormHlav& form = *created;
+    CONTROL(form, MenuGerman)->trigger();
     Touch(working.filePath(HelpName()));
-    TViewer viewer;
+    const QString opened = UseOpener(GetParam().Body);
     TMessageBoxes boxes;
     CONTROL(form, MenuContens)->trigger();
-    ASSERT_EQ(viewer.Opened.size(), 1);
-    EXPECT_EQ(QFileInfo(viewer.Opened[0].toLocalFile()), QFileInfo(working.filePath(HelpName())));
-    EXPECT_TRUE(boxes.Texts.isEmpty());
+    if (GetParam().Body) {
+        EXPECT_TRUE(boxes.Texts.isEmpty()) << "the opener's end is awaited, not waited for";
+    }
+    ASSERT_TRUE(QTest::qWaitFor([this] { return OpenerDone(); }, 10000));
+    const QString error = QString::fromStdString(BuildMessageTable(1)[MsgOpenHelpError]);
+    EXPECT_EQ(boxes.Texts, GetParam().Opened ? QStringList() : QStringList(error));
+    QFile given(opened);
+    if (!GetParam().Body)
+        return;
+    ASSERT_TRUE(given.open(QIODevice::ReadOnly)) << "the opener ran";
+    EXPECT_EQ(QFileInfo(QString::fromLocal8Bit(given.readAll().trimmed())),
+              QFileInfo(working.filePath(HelpName())));
 }
+
+INSTANTIATE_TEST_SUITE_P(Openers, HelpOpener,
+                         testing::Values(TOpenerCase{"exit 0", true}, TOpenerCase{"exit 1", false},
+                                         TOpenerCase{"kill -SEGV $$", false},
+                                         TOpenerCase{nullptr, false}));
 
 TEST_F(HelpMenu, TicksRunWhileAboutIsOpen)
 {
@@ -171,5 +200,3 @@ TEST_F(HelpMenu, TicksRunWhileAboutIsOpen)
 }
 
 } // namespace
-
-#include "help_test.moc"
