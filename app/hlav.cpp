@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/hlav_layout.h"
+#include "app/print_job.h"
 #include "app/window_place.h"
 #include "files/settings_ranges.h"
 #include "texts/language.h"

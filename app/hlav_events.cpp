@@ -121,7 +121,8 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
             FormKeyPress(watched, pressed);
             return pressed == 0;
         }
-    } else if (type == QEvent::FocusOut && watched->property(ExitProperty).toBool() &&
+    } else if (type == QEvent::FocusOut && !m_link.State().Printing &&
+               watched->property(ExitProperty).toBool() &&
                LeavesForAnotherControl(*static_cast<QFocusEvent*>(event))) {
         EditExit(watched);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/frame.h"
-#include "link/link_display.h"
 #include "link/line_trace.h"
+#include "link/link_display.h"
 #include "link/link_events.h"
 #include "link/link_port.h"
 #include "link/link_state.h"
@@ -42,6 +42,9 @@ public:
     void BeginPrinting(const std::string& stamp);
     // The normal layout again; the stamp stays, on the button face.
     void EndPrinting();
+    // The sheet did not print: its stamp goes, unless another status text
+    // has replaced it meanwhile.
+    void WithdrawStamp(const std::string& stamp);
     void SetTestMode(bool testMode) { m_state.TestMode = testMode; }
     // Every frame and dropped byte goes to the trace too; null for none.
     void SetTrace(ILineTrace* trace) { m_trace = trace; }

@@ -4,6 +4,7 @@
 #include "file_dialogs.h"
 #include "message_boxes.h"
 #include "params/binding.h"
+#include "print_server.h"
 #include "texts/message_table.h"
 #include "ui/up_down.h"
 #include "ui/widget_paint.h"
@@ -63,6 +64,7 @@ struct TSheetWatch : QObject {
     TShown Shown;
     QColor Background;
     bool StatusBarShown = true;
+    QWidget* Focus = nullptr;
 
     explicit TSheetWatch(TFormHlav& form) : Form(form)
     {
@@ -77,6 +79,7 @@ struct TSheetWatch : QObject {
             Shown = ::Shown(*Form.centralWidget());
             Background = Form.centralWidget()->palette().color(QPalette::Window);
             StatusBarShown = !Form.statusBar()->isHidden();
+            Focus = QApplication::focusWidget();
         }
         return false;
     }
@@ -86,6 +89,7 @@ struct TSheetWatch : QObject {
 const std::vector<std::string> StampInsteadOfWarning = {"LabelHlaseni", "LabelSpojeni"};
 
 struct PrintTest : testing::Test {
+    TPrintServer noPrinters; // never started
     std::unique_ptr<TFormHlav> created = NewForm();
     TFormHlav& form = *created;
     QTemporaryDir folder;
@@ -239,13 +243,14 @@ TEST_F(PrintTest, TheSheetIsOneNonEmptyPdfPageAndTheWindowIsAsBefore)
     EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible()) << "back with the next tick";
 }
 
-TEST_F(PrintTest, TheStampStaysOnTheButtonFaceWithThePdfsPath)
+TEST_F(PrintTest, TheStampStaysOnTheButtonFaceAndThePdfsPathGoesToTheStatusBar)
 {
     const std::string prefix = BuildMessageTable(0)[MsgPrintDate];
     const QString path = Print(folder.filePath(QStringLiteral("sheet.pdf")));
     QLabel* label = CONTROL(form, LabelHlaseni);
     EXPECT_TRUE(Stamp().startsWith(QString::fromStdString(prefix))) << Stamp().toStdString();
-    EXPECT_TRUE(Stamp().endsWith(QDir::toNativeSeparators(path)));
+    EXPECT_FALSE(Stamp().contains(QStringLiteral("sheet"))) << "the stamp alone";
+    EXPECT_TRUE(form.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(label->palette().color(QPalette::Window), ToQColor(TColour::ButtonFace));
     Tick(form);
     EXPECT_FALSE(label->isHidden()) << "shown for the status time";
@@ -283,6 +288,76 @@ TEST_F(PrintTest, AFailedSheetSaysSoAndRestoresTheWindow)
     TShown after = Shown(*form.centralWidget());
     before.erase("LabelSpojeni");
     after.erase("LabelSpojeni");
-    EXPECT_EQ(Changed(before, after), std::vector<std::string>({"LabelHlaseni"}));
+    EXPECT_TRUE(Changed(before, after).empty()) << "no stamp for a sheet that was not saved";
     EXPECT_FALSE(form.Link().State().Printing);
 }
+
+// The sheet on a print server of the test's own, on a queue that prints it,
+// one that refuses jobs and one whose printer is stopped.
+struct TQueueCase {
+    const char* Name;
+    bool Accepting;
+    bool Running;
+};
+
+struct PrintQueue : testing::TestWithParam<TQueueCase> {
+    TPrintServer server;
+    std::unique_ptr<TFormHlav> created;
+    QString queue = QString::fromLatin1(GetParam().Name);
+
+    void SetUp() override
+    {
+        if (!server.Start())
+            GTEST_SKIP() << "no print server of our own: " << server.Error.toStdString();
+        ASSERT_TRUE(server.AddQueue(queue, GetParam().Accepting, GetParam().Running) &&
+                    server.MakeDefault(queue))
+            << server.Error.toStdString();
+        created = NewForm();
+        Activate(*created);
+    }
+};
+
+TEST_P(PrintQueue, OnlyASheetThatPrintedKeepsItsStampAndAFailureSaysSo)
+{
+    TFormHlav& form = *created;
+    TShown before = Shown(*form.centralWidget());
+    const QColor face = form.centralWidget()->palette().color(QPalette::Window);
+    QLineEdit* typing = CONTROL(form, EditBaseAdv);
+    typing->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), typing);
+    TSheetWatch sheet(form);
+    TMessageBoxes boxes;
+    CONTROL(form, MenuPrint)->trigger();
+    ASSERT_TRUE(sheet.Seen);
+    EXPECT_EQ(sheet.Focus, nullptr) << "no caret and no focus frame on the sheet";
+    EXPECT_EQ(form.focusWidget(), typing) << "the focus is given back";
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&form] {
+            auto* watch = form.findChild<QTimer*>(QStringLiteral("PrintWatch"));
+            return !watch || !watch->isActive();
+        },
+        30000));
+    EXPECT_FALSE(form.Link().State().Printing);
+    EXPECT_EQ(form.centralWidget()->palette().color(QPalette::Window), face);
+    const bool printed = GetParam().Accepting && GetParam().Running;
+    // The ticks went on meanwhile and may have brought the warning back.
+    TShown after = Shown(*form.centralWidget());
+    before.erase("LabelSpojeni");
+    after.erase("LabelSpojeni");
+    EXPECT_EQ(Changed(before, after),
+              printed ? std::vector<std::string>{"LabelHlaseni"} : std::vector<std::string>{});
+    if (printed) {
+        EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join(' ').toStdString();
+        // The printer's own header may come first.
+        EXPECT_TRUE(ReadAll(server.Output(queue)).contains("%PDF-")) << "the job completed";
+    } else {
+        ASSERT_EQ(boxes.Texts.size(), 1);
+        EXPECT_TRUE(boxes.Texts.front().contains(queue)) << boxes.Texts.front().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Queues, PrintQueue,
+                         testing::Values(TQueueCase{"Accepting", true, true},
+                                         TQueueCase{"Refusing", false, true},
+                                         TQueueCase{"Stopped", true, false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
