@@ -93,8 +93,7 @@ struct HelpMenu : testing::Test {
         qunsetenv("KOLVANE_OPENER");
         LanguageIndex = 0;
     }
-    // The desktop's opener, played by a script that notes what it was given
-    // and then runs body; without body, an opener that does not exist.
+    // The desktop's opener: a script noting its argument, then body; null body: none.
     QString UseOpener(const char* body)
     {
         QFile script(configuration.filePath(QStringLiteral("opener")));
@@ -104,7 +103,6 @@ struct HelpMenu : testing::Test {
             script.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") + body + "\n");
         return script.fileName() + QStringLiteral(".opened");
     }
-    bool OpenerDone() const { return created->findChildren<QProcess*>().isEmpty(); }
     QString HelpName() const
     {
         return QString::fromStdString(BuildMessageTable(LanguageIndex)[MsgHelpFile]);
@@ -130,9 +128,7 @@ TEST_F(HelpMenu, MissingDocumentSaysSoInTheCurrentLanguage)
                                BuildMessageTable(LanguageIndex)[MsgOpenHelpError])));
 }
 
-// An opener that ends in failure, crashes or is missing means no viewer
-// showed the document.
-// The opener's script, null for no such opener; whether it opens the document.
+// The opener's script (null: no such opener) and whether it shows the document.
 struct HelpOpener : HelpMenu, testing::WithParamInterface<std::pair<const char*, bool>> {};
 
 TEST_P(HelpOpener, TheDocumentInTheWorkingFolderGoesToTheOpenerWhichMustSucceed)
@@ -142,7 +138,7 @@ TEST_P(HelpOpener, TheDocumentInTheWorkingFolderGoesToTheOpenerWhichMustSucceed)
     TMessageBoxes boxes;
     CONTROL(*created, MenuContens)->trigger();
     EXPECT_TRUE(boxes.Texts.isEmpty() || !GetParam().first) << "awaited, not waited for";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return OpenerDone(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return created->findChildren<QProcess*>().isEmpty(); }));
     const QString error = QString::fromStdString(BuildMessageTable(0)[MsgOpenHelpError]);
     EXPECT_EQ(boxes.Texts, GetParam().second ? QStringList() : QStringList(error));
     QFile given(opened);

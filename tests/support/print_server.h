@@ -43,12 +43,12 @@ public:
                                                    QFile::ReadOther | QFile::ExeOther);
         m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
         m_cupsd.start("cupsd", {"-f", "-c", Path("cupsd.conf"), "-s", Path("cups-files.conf")});
-        const bool ended = QTest::qWaitFor([this] {
+        const bool up = QTest::qWaitFor([this] {
             return m_cupsd.state() == QProcess::NotRunning || QFile::exists(Path("cups.sock"));
         });
-        if (ended && m_cupsd.state() == QProcess::Running)
-            return {};
-        return "cupsd: " + m_cupsd.errorString() + " " + m_cupsd.readAll();
+        return up && m_cupsd.state() == QProcess::Running
+                   ? QString()
+                   : "cupsd: " + m_cupsd.errorString() + " " + m_cupsd.readAll();
     }
 
     // Makes the default a PDF queue that writes what it prints to

@@ -3,8 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// LeakSanitizer's list of leaks that are not ours: libcups loses a few strings
-// when Qt looks up a printer's PPD options.
+// Not our leak: libcups loses a few strings when Qt reads a printer's options.
 extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:_ppdCacheCreateWithPPD\n";
