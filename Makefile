@@ -4,9 +4,11 @@
 
 # qt6-svg-dev renders the icons; dpkg-dev and file let CPack find the
 # package's dependencies; desktop-file-utils and appstream check its metadata.
-PACKAGES := cmake g++ make qt6-base-dev qt6-serialport-dev qt6-svg-dev \
+# libcups2-dev hands the sheet to the print system; the print tests start a
+# print server of their own from cups (with its PDF filters) and cups-client.
+PACKAGES := cmake g++ make qt6-base-dev qt6-serialport-dev qt6-svg-dev libcups2-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            dpkg-dev file desktop-file-utils appstream
+            dpkg-dev file desktop-file-utils appstream cups cups-client
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 BUILD ?= build

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/hlav_layout.h"
+#include "app/print_job.h"
 #include "app/window_place.h"
 #include "files/settings_ranges.h"
 #include "texts/language.h"
@@ -19,8 +20,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -61,7 +63,16 @@ TFormHlav::TFormHlav(std::unique_ptr<ILinkPort> port, QWidget* parent)
     FormCreate();
 }
 
-TFormHlav::~TFormHlav() = default;
+TFormHlav::~TFormHlav()
+{
+    // A help opener still running reports to nobody now. Its viewer, if it
+    // started one, stays open.
+    for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        opener->disconnect(this);
+        opener->kill();
+        opener->waitForFinished();
+    }
+}
 
 void TFormHlav::FormCreate()
 {

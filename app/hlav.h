@@ -14,13 +14,17 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QPrinterInfo;
+class QTimer;
 class TDeferredBoxes;
 class TFormAbout;
 class THintRouter;
+class TPrintJob;
 class TMonitorLog;
 class TTraceFile;
 class TUpDown;
@@ -132,9 +136,14 @@ private:
     void OpenParamFile(const QString& path);
     void ShowFileError(const std::string& text);
     void SpeedButtonPrintClick();
+    void RenderSheet(const std::string& stamp, const std::function<void(QWidget&)>& draw);
+    void SendSheet(const QPrinterInfo& printer, const QByteArray& pdf);
+    void WatchPrintJob();
+    void ReportPrintFailure(const std::string& text);
 
     // Help (hlav_help.cpp).
     void MenuContensClick();
+    void ShowHelpError();
     void MenuAboutClick();
 
     // The chart (hlav_chart.cpp).
@@ -193,6 +202,12 @@ private:
         TProgramFocus& operator=(const TProgramFocus&) = delete;
         int& Depth;
     };
+    // The sheet last handed to the print system, asked after by its own
+    // timer until it is printed or has failed.
+    std::unique_ptr<TPrintJob> m_printJob;
+    QTimer* m_printWatch = nullptr;
+    int m_printChecksLeft = 0;
+    std::string m_printStamp;
     // Controls found by name, as the text tables and the editor's look name them.
     QHash<QString, QObject*> m_controlsByName;
 };

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
 #include <algorithm>
@@ -60,31 +60,33 @@ bool PaintSheet(QWidget& sheet, QPaintDevice& device)
     return painter.end();
 }
 
-std::string PrintSheetOn(QWidget& sheet, const QPrinterInfo& printer)
+QByteArray SheetPdf(QWidget& sheet, const QPageSize& paper, const QString& title)
 {
-    QPrinter device(printer, QPrinter::HighResolution);
-    device.setDocName(QStringLiteral("Kolvane"));
-    if (!PaintSheet(sheet, device) || device.printerState() == QPrinter::Error)
-        return "The sheet could not be printed on " + printer.printerName().toStdString() + ".";
-    return {};
-}
-
-std::string WriteSheetPdf(QWidget& sheet, const QString& path)
-{
-    // Drawn into memory first, so that the file on disk is written in one step.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
         writer.setCreator(QStringLiteral("Kolvane"));
-        writer.setTitle(QFileInfo(path).completeBaseName());
+        writer.setTitle(title);
+        if (paper.isValid())
+            writer.setPageSize(paper);
         writer.setPageOrientation(sheet.width() > sheet.height() ? QPageLayout::Landscape
                                                                  : QPageLayout::Portrait);
         writer.setPageMargins(QMarginsF(SheetMarginMm, SheetMarginMm, SheetMarginMm, SheetMarginMm),
                               QPageLayout::Millimeter);
         if (!PaintSheet(sheet, writer))
-            return "The sheet could not be drawn for " +
-                   QDir::toNativeSeparators(path).toStdString() + ".";
+            return {};
     }
-    return WriteFileAtomically(path, pdf.data());
+    return pdf.data();
+}
+
+std::string WriteSheetPdf(QWidget& sheet, const QString& path)
+{
+    // Drawn into memory first, so that the file on disk is written in one step.
+    const QByteArray pdf =
+        SheetPdf(sheet, QPageSize(QPageSize::A4), QFileInfo(path).completeBaseName());
+    if (pdf.isEmpty())
+        return "The sheet could not be drawn for " + QDir::toNativeSeparators(path).toStdString() +
+               ".";
+    return WriteFileAtomically(path, pdf);
 }

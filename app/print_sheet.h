@@ -6,6 +6,8 @@
 
 class QDateTime;
 class QLocale;
+class QByteArray;
+class QPageSize;
 class QPaintDevice;
 class QPrinterInfo;
 class QWidget;
@@ -28,7 +30,10 @@ QPrinterInfo SheetPrinter();
 // proportions. False when the device cannot be painted on.
 bool PaintSheet(QWidget& sheet, QPaintDevice& device);
 
-// Both return an empty string on success, otherwise what went wrong.
-std::string PrintSheetOn(QWidget& sheet, const QPrinterInfo& printer);
-// One page, put in place only once it is complete.
+// The sheet as a one-page PDF on that paper, turned to suit its shape, with
+// the margins of the saved sheet. Empty when it cannot be drawn.
+QByteArray SheetPdf(QWidget& sheet, const QPageSize& paper, const QString& title);
+
+// One page on A4, put in place only once it is complete. An empty string on
+// success, otherwise what went wrong.
 std::string WriteSheetPdf(QWidget& sheet, const QString& path);

@@ -109,6 +109,14 @@ void TLinkMachine::EndPrinting()
     m_display.LabelHlaseni.Background = TColour::ButtonFace;
 }
 
+void TLinkMachine::WithdrawStamp(const std::string& stamp)
+{
+    if (m_display.LabelHlaseni.Text != stamp)
+        return;
+    m_state.StatusTicks = 0;
+    m_display.LabelHlaseni.Visible = false;
+}
+
 void TLinkMachine::ReceiveAndDispatch()
 {
     const std::optional<TLinkFrame> frame = ReceiveFrame(m_port, m_receiveBuffer, m_trace);

@@ -46,6 +46,9 @@ public:
     void BeginPrinting(const std::string& stamp);
     // The normal layout again; the stamp stays, on the button face.
     void EndPrinting();
+    // The sheet did not print: its stamp goes, unless another status text
+    // has replaced it meanwhile.
+    void WithdrawStamp(const std::string& stamp);
     void SetTestMode(bool testMode) { m_state.TestMode = testMode; }
     // Every frame and dropped byte goes to the trace too; null for none.
     void SetTrace(ILineTrace* trace) { m_trace = trace; }

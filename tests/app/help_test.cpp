@@ -7,13 +7,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,17 +71,6 @@ TEST_F(HelpSearch, AFolderOfThatNameIsNoDocument)
     EXPECT_EQ(Found(), beside);
 }
 
-// Takes the desktop's place for local files, so no viewer starts.
-class TViewer : public QObject {
-    Q_OBJECT
-public:
-    TViewer() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~TViewer() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened << url; }
-};
-
 // A window run from an empty working folder, with settings of its own.
 struct HelpMenu : testing::Test {
     QTemporaryDir configuration;
@@ -102,7 +90,18 @@ struct HelpMenu : testing::Test {
         created.reset();
         QDir::setCurrent(previousWorking);
         qputenv("XDG_CONFIG_HOME", previousConfiguration);
+        qunsetenv("KOLVANE_OPENER");
         LanguageIndex = 0;
+    }
+    // The desktop's opener: a script noting its argument, then body; null body: none.
+    QString UseOpener(const char* body)
+    {
+        QFile script(configuration.filePath(QStringLiteral("opener")));
+        qputenv("KOLVANE_OPENER", script.fileName().toLocal8Bit());
+        if (body &&
+            script.open(QIODevice::WriteOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
+            script.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") + body + "\n");
+        return script.fileName() + QStringLiteral(".opened");
     }
     QString HelpName() const
     {
@@ -123,25 +122,36 @@ TEST_F(HelpMenu, MissingDocumentSaysSoInTheCurrentLanguage)
     TFormHlav& form = *created;
     CONTROL(form, MenuFrench)->trigger();
     ASSERT_EQ(LanguageIndex, 2);
-    TViewer viewer;
     TMessageBoxes boxes;
     CONTROL(form, MenuContens)->trigger();
     EXPECT_EQ(boxes.Texts, QStringList(QString::fromStdString(
                                BuildMessageTable(LanguageIndex)[MsgOpenHelpError])));
-    EXPECT_TRUE(viewer.Opened.isEmpty());
 }
 
-TEST_F(HelpMenu, DocumentInTheWorkingFolderGoesToTheDesktop)
+// The opener's script (null: no such opener) and whether it shows the document.
+struct HelpOpener : HelpMenu, testing::WithParamInterface<std::pair<const char*, bool>> {};
+
+TEST_P(HelpOpener, TheDocumentInTheWorkingFolderGoesToTheOpenerWhichMustSucceed)
 {
-    TFormHlav& form = *created;
     Touch(working.filePath(HelpName()));
-    TViewer viewer;
+    const QString opened = UseOpener(GetParam().first);
     TMessageBoxes boxes;
-    CONTROL(form, MenuContens)->trigger();
-    ASSERT_EQ(viewer.Opened.size(), 1);
-    EXPECT_EQ(QFileInfo(viewer.Opened[0].toLocalFile()), QFileInfo(working.filePath(HelpName())));
-    EXPECT_TRUE(boxes.Texts.isEmpty());
+    CONTROL(*created, MenuContens)->trigger();
+    EXPECT_TRUE(boxes.Texts.isEmpty() || !GetParam().first) << "awaited, not waited for";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return created->findChildren<QProcess*>().isEmpty(); }));
+    const QString error = QString::fromStdString(BuildMessageTable(0)[MsgOpenHelpError]);
+    EXPECT_EQ(boxes.Texts, GetParam().second ? QStringList() : QStringList(error));
+    QFile given(opened);
+    EXPECT_EQ(given.open(QIODevice::ReadOnly) &&
+                  QFileInfo(given.readAll().trimmed()) == QFileInfo(working.filePath(HelpName())),
+              GetParam().first != nullptr)
+        << "the opener was given the document";
 }
+
+INSTANTIATE_TEST_SUITE_P(Openers, HelpOpener,
+                         testing::Values(std::pair("exit 0", true), std::pair("exit 1", false),
+                                         std::pair("kill -SEGV $$", false),
+                                         std::pair<const char*, bool>(nullptr, false)));
 
 TEST_F(HelpMenu, TicksRunWhileAboutIsOpen)
 {
@@ -171,5 +181,3 @@ TEST_F(HelpMenu, TicksRunWhileAboutIsOpen)
 }
 
 } // namespace
-
-#include "help_test.moc"

@@ -4,6 +4,7 @@
 #include "file_dialogs.h"
 #include "message_boxes.h"
 #include "params/binding.h"
+#include "print_server.h"
 #include "texts/message_table.h"
 #include "ui/up_down.h"
 #include "ui/widget_paint.h"
@@ -63,6 +64,7 @@ struct TSheetWatch : QObject {
     TShown Shown;
     QColor Background;
     bool StatusBarShown = true;
+    QWidget* Focus = nullptr;
 
     explicit TSheetWatch(TFormHlav& form) : Form(form)
     {
@@ -77,6 +79,7 @@ struct TSheetWatch : QObject {
             Shown = ::Shown(*Form.centralWidget());
             Background = Form.centralWidget()->palette().color(QPalette::Window);
             StatusBarShown = !Form.statusBar()->isHidden();
+            Focus = QApplication::focusWidget();
         }
         return false;
     }
@@ -86,6 +89,7 @@ struct TSheetWatch : QObject {
 const std::vector<std::string> StampInsteadOfWarning = {"LabelHlaseni", "LabelSpojeni"};
 
 struct PrintTest : testing::Test {
+    TPrintServer noPrinters; // never started
     std::unique_ptr<TFormHlav> created = NewForm();
     TFormHlav& form = *created;
     QTemporaryDir folder;
@@ -239,13 +243,14 @@ TEST_F(PrintTest, TheSheetIsOneNonEmptyPdfPageAndTheWindowIsAsBefore)
     EXPECT_TRUE(CONTROL(form, LabelSpojeni)->isVisible()) << "back with the next tick";
 }
 
-TEST_F(PrintTest, TheStampStaysOnTheButtonFaceWithThePdfsPath)
+TEST_F(PrintTest, TheStampStaysOnTheButtonFaceAndThePdfsPathGoesToTheStatusBar)
 {
     const std::string prefix = BuildMessageTable(0)[MsgPrintDate];
     const QString path = Print(folder.filePath(QStringLiteral("sheet.pdf")));
     QLabel* label = CONTROL(form, LabelHlaseni);
     EXPECT_TRUE(Stamp().startsWith(QString::fromStdString(prefix))) << Stamp().toStdString();
-    EXPECT_TRUE(Stamp().endsWith(QDir::toNativeSeparators(path)));
+    EXPECT_FALSE(Stamp().contains(QStringLiteral("sheet"))) << "the stamp alone";
+    EXPECT_TRUE(form.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(label->palette().color(QPalette::Window), ToQColor(TColour::ButtonFace));
     Tick(form);
     EXPECT_FALSE(label->isHidden()) << "shown for the status time";
@@ -283,6 +288,43 @@ TEST_F(PrintTest, AFailedSheetSaysSoAndRestoresTheWindow)
     TShown after = Shown(*form.centralWidget());
     before.erase("LabelSpojeni");
     after.erase("LabelSpojeni");
-    EXPECT_EQ(Changed(before, after), std::vector<std::string>({"LabelHlaseni"}));
+    EXPECT_TRUE(Changed(before, after).empty()) << "no stamp for a sheet that was not saved";
     EXPECT_FALSE(form.Link().State().Printing);
 }
+
+// The sheet on a print server of the test's own, on a queue that prints it,
+// one that refuses jobs and one whose printer is stopped.
+using PrintQueue = testing::TestWithParam<std::tuple<const char*, bool, bool>>;
+
+TEST_P(PrintQueue, OnlyASheetThatPrintedKeepsItsStampAndAFailureSaysSo)
+{
+    const auto [name, accepting, running] = GetParam();
+    TPrintServer server;
+    if (const QString why = server.Start(); !why.isEmpty())
+        GTEST_SKIP() << "no print server of our own: " << why.toStdString();
+    ASSERT_TRUE(server.AddDefaultQueue(name, accepting, running));
+    const std::unique_ptr<TFormHlav> created = NewForm();
+    TFormHlav& form = *created;
+    Activate(form);
+    CONTROL(form, EditBaseAdv)->setFocus();
+    TSheetWatch sheet(form);
+    TMessageBoxes boxes;
+    CONTROL(form, MenuPrint)->trigger();
+    EXPECT_TRUE(sheet.Seen && !sheet.Focus) << "no caret and no focus frame on the sheet";
+    EXPECT_EQ(form.focusWidget(), CONTROL(form, EditBaseAdv)) << "the focus is given back";
+    auto* watch = form.findChild<QTimer*>(QStringLiteral("PrintWatch"));
+    ASSERT_TRUE(QTest::qWaitFor([watch] { return !watch || !watch->isActive(); }, 30000));
+    EXPECT_FALSE(form.Link().State().Printing);
+    EXPECT_NE(form.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(CONTROL(form, UpDownBaseAdv)->isVisible());
+    const bool printed = accepting && running;
+    EXPECT_EQ(CONTROL(form, LabelHlaseni)->isVisible(), printed) << "the stamp";
+    EXPECT_EQ(boxes.Texts.filter(name).size(), printed ? 0 : 1) << "names the printer";
+    EXPECT_EQ(ReadAll(server.Output(name)).contains("%PDF-"), printed) << "the job completed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Queues, PrintQueue,
+                         testing::Values(std::make_tuple("Accepting", true, true),
+                                         std::make_tuple("Refusing", false, true),
+                                         std::make_tuple("Stopped", true, false)),
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
