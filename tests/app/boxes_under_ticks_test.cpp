@@ -36,13 +36,6 @@ struct TBoxedWindow {
         port->NamedPorts = namedPorts;
         form = std::make_unique<TFormHlav>(std::unique_ptr<ILinkPort>(port));
     }
-    void AnswerMonitorRequests()
-    {
-        TFrameData data{};
-        data[49] = ExpectedUnitVersion;
-        const TLinkFrame frame = MakeFrame(FrameCode::MonitorAnswer, data);
-        port->MonitorReply.assign(frame.Bytes.begin(), frame.Bytes.end());
-    }
 };
 
 struct TBoxSource {
@@ -66,7 +59,8 @@ const TBoxSource Sources[] = {
     {"LogWriteFailure",
      [](TBoxedWindow& window) {
          window.Create();
-         window.AnswerMonitorRequests();
+         const TLinkFrame answer = MakeFrame(FrameCode::MonitorAnswer, TFrameData{});
+         window.port->MonitorReply.assign(answer.Bytes.begin(), answer.Bytes.end());
          const QString path = window.folder.filePath(QStringLiteral("live.csv"));
          ASSERT_EQ(window.log.Open(path.toStdString()), "");
          window.limit = std::make_unique<TFileSizeLimit>(QFileInfo(path).size());
