@@ -40,6 +40,8 @@ TStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
             options.Error = option + " takes no value";
         } else if (option == "--demo") {
             options.Demo = true;
+        } else if (option == "--force") {
+            options.Force = true;
         } else if (option == "--help" || option == "-h") {
             options.Help = true;
         } else if (option == "--version") {
@@ -79,6 +81,7 @@ std::string UsageText()
            "  --screenshot FILE    save a picture of the window after a few ticks, then end\n"
            "  --log FILE.csv       write a CSV row for every live-data answer of the unit\n"
            "  --trace FILE         write every frame sent and received, and dropped bytes\n"
+           "  --force              let --log and --trace empty a file that holds something\n"
            "  -h, --help           show this text and end\n"
            "  --version            show the program's version and end\n"
            "\n"

@@ -22,6 +22,8 @@ struct TStartOptions {
     std::string LogPath;
     // Every frame on the line and every dropped byte goes here.
     std::string TracePath;
+    // The log and the trace may empty a file that holds something.
+    bool Force = false;
     bool Help = false;
     bool Version = false;
     // The arguments that are not options, in order: the language word.

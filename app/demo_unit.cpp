@@ -11,7 +11,10 @@ constexpr int StopTimeoutMs = 2000;
 const char* const ProgramName = "kolvane-unit-sim";
 } // namespace
 
-TDemoUnit::~TDemoUnit() { Stop(); }
+TDemoUnit::~TDemoUnit()
+{
+    Stop();
+}
 
 QString TDemoUnit::FindProgram()
 {
@@ -32,7 +35,8 @@ std::string TDemoUnit::Start(const QStringList& arguments)
         return {};
     }
     m_process.setReadChannel(QProcess::StandardOutput);
-    m_process.start(program, arguments);
+    // Killed outright, the program cannot stop it: the kernel does.
+    m_process.start(program, QStringList{QStringLiteral("--exit-with-parent")} + arguments);
     // The simulator prints its device path as its first line.
     while (!m_process.canReadLine() && m_process.waitForReadyRead(StartTimeoutMs)) {
     }

@@ -5,6 +5,7 @@
 #include "app/screenshot.h"
 #include "app/signal_closer.h"
 #include "files/monitor_log.h"
+#include "files/output_paths.h"
 #include "files/trace_file.h"
 #include "link/serial_port.h"
 #include "ui/form_about.h"
@@ -57,9 +58,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kolvane: %s\n", error.c_str());
         return !error.empty();
     };
-    if (!options.LogPath.empty() && openFailed(monitorLog.Open(options.LogPath)))
+    if (openFailed(SameFileTwice({options.LogPath, options.TracePath, options.ScreenshotPath})))
         return 2;
-    if (!options.TracePath.empty() && openFailed(lineTrace.Open(options.TracePath)))
+    if (!options.LogPath.empty() && openFailed(monitorLog.Open(options.LogPath, options.Force)))
+        return 2;
+    if (!options.TracePath.empty() && openFailed(lineTrace.Open(options.TracePath, options.Force)))
         return 2;
 
     TGuardedApplication application(argc, argv);

@@ -4,6 +4,7 @@
 #include "cli/cli_report.h"
 #include "files/atomic_file.h"
 #include "files/monitor_log.h"
+#include "files/output_paths.h"
 #include "files/param_file.h"
 #include "files/param_file_disk.h"
 #include "files/param_listing.h"
@@ -93,7 +94,12 @@ int TCliSession::Run()
     m_clock.start();
     m_result["command"] = m_options.Command;
     int status = ExitUsage;
-    if (m_options.Command == "ports")
+    const std::string twice =
+        SameFileTwice({m_options.Trace.toStdString(), m_options.Csv.toStdString(),
+                       m_options.Output.toStdString()});
+    if (!twice.empty())
+        status = Fail(ExitUsage, QString::fromStdString(twice));
+    else if (m_options.Command == "ports")
         status = Ports();
     else if ((status = OpenLink()) == ExitDone) {
         if (m_options.Command == "read")
@@ -116,15 +122,23 @@ int TCliSession::Run()
     return status;
 }
 
+bool TCliSession::LogFailed() const
+{
+    return !m_csvError.isEmpty() || (m_trace && m_trace->Failed());
+}
+
 // A log that could not be written makes the run a failure even when the
 // unit did everything asked.
 int TCliSession::FinishLogs(int status)
 {
-    QString error = m_csvError;
+    QStringList errors;
+    if (!m_csvError.isEmpty())
+        errors << m_csvError;
     if (m_trace && m_trace->Failed())
-        error = QString::fromStdString(m_trace->Error());
-    if (error.isEmpty())
+        errors << QString::fromStdString(m_trace->Error());
+    if (errors.isEmpty())
         return status;
+    const QString error = errors.join("; ");
     Say("cannot write " + error);
     m_result["log_error"] = error;
     return status == ExitDone ? ExitUsage : status;
@@ -142,9 +156,11 @@ int TCliSession::OpenLink()
     m_result["port"] = device;
     if (!m_options.Trace.isEmpty()) {
         m_trace = std::make_unique<TTraceFile>();
-        const std::string error = m_trace->Open(m_options.Trace.toStdString());
-        if (!error.empty())
+        const std::string error = m_trace->Open(m_options.Trace.toStdString(), m_options.Force);
+        if (!error.empty()) {
+            m_trace.reset(); // said here, not again at the end
             return Fail(ExitUsage, "cannot write the trace: " + QString::fromStdString(error));
+        }
     }
     m_port = std::make_unique<TSerialPort>(std::vector<std::string>{device.toStdString()});
     if (!m_port->Open(1))
@@ -298,9 +314,9 @@ int TCliSession::Program()
 int TCliSession::Monitor()
 {
     TMonitorLog csv;
-    bool logging = !m_options.Csv.isEmpty();
+    const bool logging = !m_options.Csv.isEmpty();
     if (logging) {
-        const std::string error = csv.Open(m_options.Csv.toStdString());
+        const std::string error = csv.Open(m_options.Csv.toStdString(), m_options.Force);
         if (!error.empty())
             return Fail(ExitUsage, "cannot write the log: " + QString::fromStdString(error));
     }
@@ -313,7 +329,10 @@ int TCliSession::Monitor()
     auto lastAnswer = start;
     bool silenceSaid = false;
     int answers = 0;
-    for (auto next = start; !Interrupted && (m_options.Seconds <= 0 || Clock::now() < end);
+    // A log that fails ends the run at once: an unwatched run would
+    // otherwise go on for hours recording nothing.
+    for (auto next = start;
+         !Interrupted && !LogFailed() && (m_options.Seconds <= 0 || Clock::now() < end);
          next += interval) {
         if (!m_port->IsOpen())
             m_port->Open(1); // an adapter plugged back in
@@ -327,21 +346,21 @@ int TCliSession::Monitor()
                             qPrintable(MonitorLine(*record, m_messages)));
                 std::fflush(stdout);
             }
-            if (logging && !csv.Add(*record)) {
+            if (logging && !csv.Add(*record))
                 m_csvError = QString::fromStdString(csv.Error());
-                logging = false;
-            }
         } else if (!silenceSaid &&
                    Clock::now() - lastAnswer >= std::chrono::milliseconds(SilenceReportMs)) {
             Say("No answer from the unit on " + m_result["port"].toString() + ".");
             silenceSaid = true;
         }
-        while (!Interrupted && Clock::now() < next + interval &&
+        while (!Interrupted && !LogFailed() && Clock::now() < next + interval &&
                (m_options.Seconds <= 0 || Clock::now() < end))
             std::this_thread::sleep_for(std::min<Clock::duration>(next + interval - Clock::now(),
                                                                   std::chrono::milliseconds(50)));
     }
     m_result["answers"] = answers;
+    if (LogFailed())
+        return ExitUsage;
     return answers > 0 ? ExitDone : ExitNoAnswer;
 }
 

@@ -42,6 +42,7 @@ private:
     void Report(const QString& message);
     void Progress(const QString& text);
     int FinishLogs(int status);
+    bool LogFailed() const;
 
     TCliOptions m_options;
     TMessageTable m_messages;

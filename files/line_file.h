@@ -14,8 +14,12 @@ public:
     TLineFile& operator=(const TLineFile&) = delete;
     ~TLineFile();
 
-    // Creates the file or empties it. Empty on success, otherwise why not.
-    std::string Open(const std::string& path);
+    // Creates the file. One that holds something already is refused unless
+    // force, which empties it. A pipe or a character device is written as a
+    // stream, without waiting: a pipe that nothing reads is refused, and one
+    // whose reader falls behind fails like a full disk. Empty on success,
+    // otherwise why not, naming the path.
+    std::string Open(const std::string& path, bool force = false);
     // Writes the line and a line end. After the first failure nothing more
     // is written and Error() says why.
     bool WriteLine(const std::string& line);
@@ -24,7 +28,10 @@ public:
     const std::string& Path() const { return m_path; }
 
 private:
+    std::string Refuse(const std::string& why);
+
     int m_fd = -1;
+    bool m_stream = false;
     long long m_size = 0;
     std::string m_path;
     std::string m_error;

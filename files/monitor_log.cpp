@@ -38,9 +38,9 @@ std::string IsoTimestamp(std::chrono::system_clock::time_point time)
     return text;
 }
 
-std::string TMonitorLog::Open(const std::string& path)
+std::string TMonitorLog::Open(const std::string& path, bool force)
 {
-    std::string error = m_file.Open(path);
+    std::string error = m_file.Open(path, force);
     if (error.empty() && !m_file.WriteLine(MonitorCsvHeader()))
         error = m_file.Error();
     return error;

@@ -16,8 +16,9 @@ std::string IsoTimestamp(std::chrono::system_clock::time_point time);
 
 class TMonitorLog {
 public:
-    // Creates the file with its header; empty on success, otherwise why not.
-    std::string Open(const std::string& path);
+    // Creates the file with its header, as TLineFile::Open; empty on
+    // success, otherwise why not.
+    std::string Open(const std::string& path, bool force = false);
     // One row for the answer, on the disk before the call returns.
     bool Add(const TMonitorRecord& record,
              std::chrono::system_clock::time_point time = std::chrono::system_clock::now());

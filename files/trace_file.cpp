@@ -1,9 +1,9 @@
 #include "files/trace_file.h"
 
-std::string TTraceFile::Open(const std::string& path)
+std::string TTraceFile::Open(const std::string& path, bool force)
 {
     m_start = std::chrono::steady_clock::now();
-    return m_file.Open(path);
+    return m_file.Open(path, force);
 }
 
 void TTraceFile::Trace(TTraceKind kind, const std::uint8_t* bytes, std::size_t count)

@@ -10,7 +10,8 @@
 // of dropped bytes, timed from the moment the file was opened.
 class TTraceFile : public ILineTrace {
 public:
-    std::string Open(const std::string& path);
+    // As TLineFile::Open.
+    std::string Open(const std::string& path, bool force = false);
     void Trace(TTraceKind kind, const std::uint8_t* bytes, std::size_t count) override;
     bool Failed() const { return m_file.Failed(); }
     const std::string& Error() const { return m_file.Error(); }

@@ -4,9 +4,10 @@
 
 bool SendFrame(ILinkPort& port, const TLinkFrame& frame, ILineTrace* trace)
 {
+    const bool sent = port.Write(frame.Bytes.data(), FrameSize);
     if (trace)
-        trace->Trace(TTraceKind::Sent, frame.Bytes.data(), FrameSize);
-    return port.Write(frame.Bytes.data(), FrameSize);
+        trace->Trace(sent ? TTraceKind::Sent : TTraceKind::NotSent, frame.Bytes.data(), FrameSize);
+    return sent;
 }
 
 std::optional<TLinkFrame> ReceiveFrame(ILinkPort& port, std::vector<std::uint8_t>& buffer,

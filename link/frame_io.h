@@ -8,7 +8,8 @@
 #include <optional>
 #include <vector>
 
-// Writes the frame; the trace, when there is one, records it.
+// Writes the frame; the trace, when there is one, records it as sent only
+// when the port took it.
 bool SendFrame(ILinkPort& port, const TLinkFrame& frame, ILineTrace* trace);
 
 // The receive rule of the link: nothing is read until a whole frame may be

@@ -6,6 +6,7 @@ std::string TraceLine(double milliseconds, TTraceKind kind, const std::uint8_t* 
                       std::size_t count)
 {
     const char* direction = kind == TTraceKind::Sent       ? "TX"
+                            : kind == TTraceKind::NotSent  ? "NOTSENT"
                             : kind == TTraceKind::Received ? "RX"
                                                            : "NOISE";
     char head[48];

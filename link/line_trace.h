@@ -7,6 +7,7 @@
 // What passed on the serial line, for a trace a user can attach to a report.
 enum class TTraceKind {
     Sent,     // a frame the program wrote
+    NotSent,  // a frame the port did not take: closed, or a failed write
     Received, // the 52 bytes examined as a frame
     Noise,    // received bytes that were dropped without being examined
 };

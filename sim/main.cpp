@@ -273,15 +273,18 @@ int main(int argc, char** argv)
     }
 
     // A parent that is killed outright (demo mode) cannot stop us; have the
-    // kernel send SIGTERM so the normal path still removes the link.
-    const pid_t parent = getppid();
-    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0) {
-        Complain("prctl");
-        return 1;
+    // kernel send SIGTERM so the normal path still removes the link. Only
+    // when asked: started from a shell, the unit is meant to stay.
+    if (options.ExitWithParent) {
+        const pid_t parent = getppid();
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0) {
+            Complain("prctl");
+            return 1;
+        }
+        // The parent may have died before the call above took effect.
+        if (getppid() != parent)
+            return 0;
     }
-    // The parent may have died before the call above took effect.
-    if (getppid() != parent)
-        return 0;
 
     TPty pty;
     if (!OpenPty(pty)) {

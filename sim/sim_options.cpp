@@ -63,6 +63,8 @@ TSimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
             options.Faults.StrayPercent = static_cast<int>(n);
         } else if (arg == "--data-error") {
             options.Faults.DataError = true;
+        } else if (arg == "--exit-with-parent") {
+            options.ExitWithParent = true;
         } else if (arg == "--version") {
             options.ShowVersion = true;
         } else if (arg == "--unit-version") {
@@ -101,6 +103,8 @@ std::string SimUsage(const std::string& programName)
            "\"memory\" and its 100 bytes in decimal.\n"
            "\n"
            "  --link PATH        also make PATH a symbolic link to the terminal\n"
+           "  --exit-with-parent end when the process that started it ends (as\n"
+           "                     kolvane --demo asks); otherwise it outlives its shell\n"
            "  --seed N           seed of the simulated engine (default 1)\n"
            "  --silent           never answer\n"
            "  --unit-version N   report program version N instead of 72\n"

@@ -12,7 +12,8 @@ struct TSimOptions {
     std::uint64_t Seed = 1;
     std::string LinkPath; // empty: no symbolic link
     bool Help = false;
-    bool ShowVersion = false; // print the simulator's own version and end
+    bool ShowVersion = false;    // print the simulator's own version and end
+    bool ExitWithParent = false; // end when the process that started it ends
 };
 
 struct TSimOptionsResult {

@@ -86,6 +86,7 @@ TEST(StartOptions, LogAndTraceTakeAFileEitherWay)
     EXPECT_EQ(options.Words, std::vector<std::string>{"CESKY"});
     EXPECT_EQ(ParseStartOptions({"--trace"}).Error, "--trace needs a file name");
     EXPECT_EQ(ParseStartOptions({"--log="}).Error, "--log needs a file name");
+    EXPECT_TRUE(ParseStartOptions({"--force"}).Force && !ParseStartOptions({}).Force);
 }
 
 TEST(StartOptions, UnknownOptionsAndStrayValuesAreErrors)

@@ -124,6 +124,20 @@ TEST(ProgramOptions, ALogFileThatCannotBeCreatedEndsTheRun)
     }
 }
 
+TEST(ProgramOptions, ALogThatHoldsSomethingIsRefusedUnlessForced)
+{
+    QTemporaryDir folder;
+    QFile log(folder.filePath(QStringLiteral("ride.csv")));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write("ride\n") == 5);
+    log.close();
+    const TRun run = // the screenshot ends a run that starts all the same
+        RunProgram({QStringLiteral("--log"), log.fileName(), QStringLiteral("--screenshot"),
+                    folder.filePath(QStringLiteral("shot.png"))});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("--force"))) << run.Errors.toStdString();
+    EXPECT_EQ(log.size(), 5);
+}
+
 // A start-up that fails (here: --demo without a simulator to start) ends
 // with a failure status and says why.
 TEST(ProgramOptions, AFailedStartUpEndsWithAFailureStatus)

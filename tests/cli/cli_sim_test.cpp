@@ -213,8 +213,30 @@ TEST_F(CliSim, MonitorLogsOneCsvRowPerAnswer)
     }
 }
 
+TEST_F(CliSim, AFilledLogIsKeptUnlessForced)
+{
+    ASSERT_TRUE(Sim.Start());
+    QFile ride(Path("ride.csv"));
+    ASSERT_TRUE(ride.open(QIODevice::WriteOnly) && ride.write("ride\n") == 5);
+    ride.close();
+    const TCliRun refused = Cli({"monitor", "--seconds", "1", "--csv", ride.fileName()});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_TRUE(refused.Err.contains("--force")) << refused.Err.toStdString();
+    EXPECT_EQ(ride.size(), 5);
+}
+
+TEST_F(CliSim, AMonitorEndsAtTheFirstFailedWrite)
+{
+    ASSERT_TRUE(Sim.Start());
+    // Without --seconds only the failure can end the run.
+    const TCliRun run = Cli({"--trace", "/dev/full", "monitor"});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Err.contains("/dev/full")) << run.Err.toStdString();
+}
+
 TEST_F(CliSim, BadCommandLinesExitTwoBeforeTouchingThePort)
 {
+    const QString alias = Dir.path() + "/./a"; // one file for two outputs
     // An empty name is refused, not taken as no file or no port.
     for (const QStringList& words : {QStringList{"frob"},
                                      {"verify"},
@@ -224,6 +246,7 @@ TEST_F(CliSim, BadCommandLinesExitTwoBeforeTouchingThePort)
                                      {"read", "-o", ""},
                                      {"--trace=", "read"},
                                      {"monitor", "--csv", ""},
+                                     {"--trace", alias, "monitor", "--csv", Path("a")},
                                      {"--port=", "read"}})
         EXPECT_EQ(Cli(words).Status, 2) << words.join(' ').toStdString();
 }

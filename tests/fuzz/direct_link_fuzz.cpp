@@ -114,7 +114,7 @@ struct TReceivedTrace : ILineTrace {
     std::size_t ReadBytes = 0;
     void Trace(TTraceKind kind, const std::uint8_t* bytes, std::size_t count) override
     {
-        if (kind == TTraceKind::Sent)
+        if (kind == TTraceKind::Sent || kind == TTraceKind::NotSent)
             return;
         ReadBytes += count;
         if (kind == TTraceKind::Received) {

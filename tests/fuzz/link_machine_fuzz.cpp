@@ -32,7 +32,7 @@ struct TByteCountTrace : ILineTrace {
     std::size_t ReadBytes = 0; // examined or dropped
     void Trace(TTraceKind kind, const std::uint8_t*, std::size_t count) override
     {
-        if (kind != TTraceKind::Sent)
+        if (kind != TTraceKind::Sent && kind != TTraceKind::NotSent)
             ReadBytes += count;
     }
 };

@@ -62,6 +62,12 @@ TEST(DirectLink, EndsAsTheWindowDoesWhenTheUnitFails)
     TKinds trace;
     EXPECT_EQ(TDirectLink(noisy, &trace).Run(ModeRead, image), TTransferEnd::NoAnswer);
     EXPECT_NE(std::count(trace.Kinds.begin(), trace.Kinds.end(), TTraceKind::Noise), 0);
+
+    // An unplugged adapter takes no frame, and the trace says none was sent.
+    TFakePort unplugged(std::set<int>{});
+    TKinds notSent;
+    EXPECT_EQ(TDirectLink(unplugged, &notSent).Run(ModeRead, image), TTransferEnd::NoAnswer);
+    EXPECT_EQ(std::count(notSent.Kinds.begin(), notSent.Kinds.end(), TTraceKind::Sent), 0);
 }
 
 } // namespace

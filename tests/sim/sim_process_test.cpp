@@ -252,7 +252,11 @@ TEST(SimulatorProgram, HelpVersionAndBadOptions)
     }
 }
 
-TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
+// From a shell it stays when the shell goes; with --exit-with-parent, as the
+// window starts it, it ends with its parent.
+class SimulatorParent : public testing::TestWithParam<const char*> {};
+
+TEST_P(SimulatorParent, EndsWithItsParentOnlyWhenAskedAndCleansUp)
 {
     const std::string dir = TempDir();
     ASSERT_FALSE(dir.empty());
@@ -260,8 +264,8 @@ TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
 
     // A shell stands in for the program: it starts the simulator, says its
     // pid and waits. Both lines share the pipe, in either order.
-    TChild parent(
-        {"/bin/sh", "-c", "\"$0\" --link \"$1\" & echo $!; wait", KOLVANE_UNIT_SIM, link});
+    TChild parent({"/bin/sh", "-c", "\"$0\" --link \"$1\" $2 & echo $!; wait", KOLVANE_UNIT_SIM,
+                   link, GetParam()});
     ASSERT_TRUE(parent.Started());
     pid_t simPid = -1;
     std::string ptyPath;
@@ -279,6 +283,12 @@ TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
     ASSERT_FALSE(ptyPath.empty()) << "no pty path printed";
 
     EXPECT_EQ(parent.Stop(SIGKILL), -1);
+    if (*GetParam() == '\0') {
+        const int fd = OpenRaw(ptyPath);
+        EXPECT_EQ(AskMonitor(fd).size(), std::size_t{FrameSize}) << "ended with its shell";
+        close(fd);
+        kill(simPid, SIGTERM);
+    }
     const bool gone = GoneWithin(simPid, GenerousMs);
     if (!gone) {
         kill(simPid, SIGKILL);
@@ -290,3 +300,5 @@ TEST(SimulatorProgram, EndsAndCleansUpWhenItsParentIsKilled)
     unlink(link.c_str());
     rmdir(dir.c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(Flag, SimulatorParent, testing::Values("", "--exit-with-parent"));

@@ -23,11 +23,14 @@ public:
     explicit TSimProcess(QString linkPath) : m_linkPath(std::move(linkPath)) {}
     ~TSimProcess() { Stop(); }
 
-    // extra: simulator options such as a fault to play, added to the link path.
+    // extra: simulator options such as a fault to play, added to the link
+    // path. A test that dies takes its simulator with it.
     bool Start(const QStringList& extra = {})
     {
         m_process.start(QStringLiteral(KOLVANE_UNIT_SIM),
-                        QStringList{QStringLiteral("--link"), m_linkPath} + extra);
+                        QStringList{QStringLiteral("--link"), m_linkPath,
+                                    QStringLiteral("--exit-with-parent")} +
+                            extra);
         while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
         }
         return m_process.canReadLine();
