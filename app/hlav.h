@@ -3,6 +3,7 @@
 #include "app/hlav_controls.h"
 #include "chart/advance_chart.h"
 #include "chart/chart_mouse.h"
+#include "files/atomic_file.h"
 #include "link/link_machine.h"
 #include "params/editor.h"
 #include "params/history.h"
@@ -189,6 +190,10 @@ private:
     TDeferredBoxes* m_boxes = nullptr;
     // The path of the last parameter file opened or saved.
     std::string LastParamFile;
+    // The settings file and the image copy as the start-up found them: what
+    // was not read whole is not written over at the close.
+    TSmallFile m_settingsOnDisk;
+    TSmallFile m_copyOnDisk;
     bool m_closingForSignal = false;
     bool m_closing = false;
     TFormAbout* m_about = nullptr;

@@ -19,9 +19,15 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace {
 // Far more than any of the three files ever holds.
 constexpr qint64 MaxSettingsBytes = 1024 * 1024;
+
+// Near enough when the program started: a leftover of a save that is older
+// belongs to no save that another running program has in progress.
+const QDateTime ProgramStarted = QDateTime::currentDateTimeUtc();
 
 QString InFolder(const std::string& name)
 {
@@ -40,8 +46,9 @@ QString ImageCopyPath() { return InFolder(ImageCopyFileName(ExpectedUnitVersion)
 
 void TFormHlav::LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortIndex)
 {
-    std::string text;
-    ReadSmallFile(SettingsFilePath(), MaxSettingsBytes, text);
+    RemoveSaveLeftovers(SettingsFilePath(), ProgramStarted);
+    RemoveSaveLeftovers(ImageCopyPath(), ProgramStarted);
+    m_settingsOnDisk = ReadSmallFile(SettingsFilePath(), MaxSettingsBytes);
     TSettings defaults;
     defaults.Left = x();
     defaults.Top = y();
@@ -54,7 +61,7 @@ void TFormHlav::LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortInde
     defaults.ComPortAuto = autoPortIndex;
     defaults.Language = LanguageIndex;
     defaults.IgnAllChecked = m_ui.CheckBoxIgnAll->isChecked();
-    const TSettings settings = ReadSettings(TProfileFile(text), defaults);
+    const TSettings settings = ReadSettings(TProfileFile(m_settingsOnDisk.Text), defaults);
 
     PlaceWindow(QRect(settings.Left, settings.Top, settings.Width, settings.Height));
     portIndex = StoredPortIndex(settings.ComPort);
@@ -67,9 +74,9 @@ void TFormHlav::LoadSettings(std::uint8_t& portIndex, std::uint8_t& autoPortInde
     m_ui.CheckBoxIgnAll->setChecked(settings.IgnAllChecked);
 
     // The unit's texts stay empty until the unit itself sends block 0.
-    std::string copy;
-    if (ReadSmallFile(ImageCopyPath(), MaxSettingsBytes, copy))
-        ParseImageCopy(copy, m_image.Bytes);
+    m_copyOnDisk = ReadSmallFile(ImageCopyPath(), MaxSettingsBytes);
+    if (m_copyOnDisk.Status == TReadStatus::Whole)
+        ParseImageCopy(m_copyOnDisk.Text, m_image.Bytes);
 }
 
 // A place that no screen shows any more (a monitor unplugged since) is
@@ -89,9 +96,21 @@ void TFormHlav::PlaceWindow(const QRect& saved)
 std::vector<std::string> TFormHlav::SaveSettings()
 {
     std::vector<std::string> failures;
-    std::string text;
-    ReadSmallFile(SettingsFilePath(), MaxSettingsBytes, text);
-    TProfileFile file(text); // keeps whatever else the file holds
+    const auto save = [&failures](const QString& path, const TSmallFile& found,
+                                  const std::string& text) {
+        // What was there but not read whole is more than this run knows:
+        // writing only that over it would lose the rest.
+        if (found.Status == TReadStatus::NotRead) {
+            std::fprintf(
+                stderr, "kolvane: kept %s as it was: it could not be read whole at start-up (%s)\n",
+                qPrintable(QDir::toNativeSeparators(path)), found.Why.c_str());
+            return;
+        }
+        const std::string failure = WriteFileAtomically(path, QByteArray::fromStdString(text));
+        if (!failure.empty())
+            failures.push_back(failure);
+    };
+    TProfileFile file(m_settingsOnDisk.Text); // keeps whatever else the file holds
     TSettings settings;
     settings.Left = x();
     settings.Top = y();
@@ -104,14 +123,8 @@ std::vector<std::string> TFormHlav::SaveSettings()
     settings.IniDir = LastParamFile;
     settings.IgnAllChecked = m_ui.CheckBoxIgnAll->isChecked();
     WriteSettings(file, settings);
-    const std::string settingsFailure =
-        WriteFileAtomically(SettingsFilePath(), QByteArray::fromStdString(file.Text()));
-    if (!settingsFailure.empty())
-        failures.push_back(settingsFailure);
-    const std::string copyFailure = WriteFileAtomically(
-        ImageCopyPath(), QByteArray::fromStdString(FormatImageCopy(m_image.Bytes)));
-    if (!copyFailure.empty())
-        failures.push_back(copyFailure);
+    save(SettingsFilePath(), m_settingsOnDisk, file.Text());
+    save(ImageCopyPath(), m_copyOnDisk, FormatImageCopy(m_image.Bytes));
     return failures;
 }
 

@@ -174,6 +174,44 @@ TEST_F(Settings, AFailedSaveIsReportedAndTheWindowStillCloses)
     EXPECT_TRUE(boxes.Texts[0].contains(ImageCopyPath()));
 }
 
+// A file the start could not read whole holds more than the window knows:
+// the close keeps it as it is and says so, where it would have cut it down.
+TEST_F(Settings, AFileTooLargeToReadIsKeptAsItWasAtTheClose)
+{
+    const QByteArray large = "[BASIC]\nLanguage=1\n" + QByteArray(2 * 1024 * 1024, ';');
+    for (const QString& path : {SettingsFilePath(), ImageCopyPath()}) {
+        Write(path, large);
+        testing::internal::CaptureStderr();
+        NewForm()->close();
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Read(path) == large && errors.find(path.toStdString()) != std::string::npos)
+            << path.toStdString() << ": " << errors;
+    }
+}
+
+// A save killed halfway leaves QSaveFile's temporary file; the next start
+// clears its own (the first two), but not one another running program is
+// still writing, nor anything else older than the program.
+TEST_F(Settings, AStartRemovesOnlyItsOwnOldLeftoversOfASave)
+{
+    const std::pair<QString, bool> files[] = {
+        {SettingsFilePath() + ".AbCdEf", true},
+        {ImageCopyPath() + ".xYzWvU", true},
+        {SettingsFilePath() + ".GhIjKl", false}, // another program's save in progress
+        {SettingsFilePath() + ".orig", true},
+        {SettingsFolder() + "/notes.ini.MnOpQr", true}};
+    const QDateTime beforeTheStart = QDateTime::currentDateTime().addSecs(-3600);
+    for (const auto& [path, old] : files) {
+        Write(path, "half");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                    (!old || file.setFileTime(beforeTheStart, QFileDevice::FileModificationTime)));
+    }
+    auto form = NewForm();
+    for (std::size_t i = 0; i < std::size(files); ++i)
+        EXPECT_EQ(QFile::exists(files[i].first), i >= 2) << files[i].first.toStdString();
+}
+
 // The close has begun: the box about the failed save runs ticks of its own,
 // and none of them may poll the unit or open its port again.
 TEST_F(Settings, NothingReachesTheUnitUnderTheBoxOfAFailedSave)

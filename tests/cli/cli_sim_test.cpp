@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +145,8 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
     ASSERT_TRUE(wrongKey.open(QIODevice::WriteOnly));
     wrongKey.write("VARNOTEK_KEY 71\r\nLIMITER 90");
     wrongKey.close();
+    const QByteArray pipe = QFile::encodeName(Path("pipe.ign"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0); // a save must not take its place
     const TCase cases[] = {
         {{"--silent"}, {"read"}, 3},
         {{"--unit-version", "71"}, {"read"}, 4},
@@ -152,6 +155,7 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         {{"--bad-echo"}, {"program", Path("unit.ign")}, 1},
         {{}, {"program", Path("wrong.ign")}, 2},
         {{}, {"program", Path("missing.ign")}, 2},
+        {{}, {"read", "-o", QFile::decodeName(pipe)}, 2},
     };
     ASSERT_TRUE(Sim.Start());
     ReadUnitFile("unit.ign");
@@ -165,6 +169,8 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         EXPECT_EQ(run.Json()["status"].toInt(-1), c.Status) << run.Out.toStdString();
         EXPECT_FALSE(run.Err.isEmpty()) << "a failure is said in words";
     }
+    struct stat kept {};
+    EXPECT_TRUE(stat(pipe.constData(), &kept) == 0 && S_ISFIFO(kept.st_mode));
 }
 
 TEST_F(CliSim, TraceOfAReadHoldsExactlyTheFramesExchanged)

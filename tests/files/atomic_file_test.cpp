@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <array>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,8 +31,8 @@ void Put(const QString& path, const QByteArray& bytes)
 
 QStringList Entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 bool Mentions(const std::string& reason, const QString& path)
@@ -62,14 +64,15 @@ TEST(AtomicFile, AMissingFolderIsMade)
     EXPECT_EQ(Content(path), "1 2 3");
 }
 
+// A new file has nowhere to go; one that is there is written in place (below).
 TEST(AtomicFile, AFolderThatCannotBeWrittenIsReportedAndTheOldFileStays)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString folder = dir.filePath("locked");
     ASSERT_TRUE(QDir().mkpath(folder));
+    Put(folder + "/other.ini", "old");
     const QString path = folder + "/settings.ini";
-    Put(path, "old");
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
     {
         QFile probe(folder + "/probe");
@@ -83,8 +86,8 @@ TEST(AtomicFile, AFolderThatCannotBeWrittenIsReportedAndTheOldFileStays)
     const std::string reason = WriteFileAtomically(path, "new");
     chmod(QFile::encodeName(folder).constData(), 0755);
     EXPECT_TRUE(Mentions(reason, path)) << reason;
-    EXPECT_EQ(Content(path), "old");
-    EXPECT_EQ(Entries(folder), QStringList{"settings.ini"});
+    EXPECT_EQ(Content(folder + "/other.ini"), "old");
+    EXPECT_EQ(Entries(folder), QStringList{"other.ini"});
 }
 
 TEST(AtomicFile, AParentThatIsAFileOrAFolderInPlaceIsReportedAndNothingChanges)
@@ -102,6 +105,57 @@ TEST(AtomicFile, AParentThatIsAFileOrAFolderInPlaceIsReportedAndNothingChanges)
     EXPECT_EQ(Entries(dir.path()), (QStringList{"plain", "taken"}));
     EXPECT_EQ(Entries(dir.filePath("taken")), QStringList());
 }
+
+// What a save may find at its path. Only the last two lead to a regular file.
+enum class TTarget { Device, Pipe, Folder, LinkToDevice, LinkToFile, FileInReadOnlyFolder };
+void PrintTo(TTarget target, std::ostream* out)
+{
+    *out << std::array{"Device",       "Pipe",       "Folder",
+                       "LinkToDevice", "LinkToFile", "FileInReadOnlyFolder"}[int(target)];
+}
+class AtomicFileTarget : public testing::TestWithParam<TTarget> {};
+
+TEST_P(AtomicFileTarget, OnlyARegularFileIsWrittenAndAnythingElseIsLeftAsItWas)
+{
+    const TTarget kind = GetParam();
+    const bool root = geteuid() == 0, written = kind >= TTarget::LinkToFile;
+    if (kind == TTarget::FileInReadOnlyFolder && root)
+        GTEST_SKIP() << "root writes in a read-only folder: writing in place is not reached";
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()), file = folder + "/file";
+    QByteArray path = folder + "/target", device = folder + "/null";
+    // As root, a device of its own: a writer that renamed over /dev/null would take the machine's.
+    if (mknod(device, S_IFCHR | 0666, makedev(1, 3)) != 0)
+        device = "/dev/null";
+    Put(QFile::decodeName(file), "old");
+    ASSERT_TRUE(chmod(file, 0640) == 0 && (!root || chown(file, 65534, 65534) == 0));
+    if (kind == TTarget::Device || kind == TTarget::FileInReadOnlyFolder)
+        path = kind == TTarget::Device ? device : file;
+    const int made = kind == TTarget::Pipe           ? mkfifo(path, 0600)
+                     : kind == TTarget::Folder       ? mkdir(path, 0700)
+                     : kind == TTarget::LinkToDevice ? symlink(device, path)
+                     : kind == TTarget::LinkToFile   ? symlink("file", path)
+                     : kind == TTarget::Device       ? 0
+                                                     : chmod(folder, 0555);
+    struct stat before = {}, link = {}, after = {}, linkAfter = {};
+    ASSERT_TRUE(made == 0 && stat(path, &before) == 0 && lstat(path, &link) == 0);
+    const QStringList entries = Entries(dir.path());
+    const std::string reason = WriteFileAtomically(QFile::decodeName(path), "new");
+    chmod(folder, 0700);
+    ASSERT_TRUE(stat(path, &after) == 0 && lstat(path, &linkAfter) == 0);
+    EXPECT_EQ(Entries(dir.path()), entries) << "nothing made or left beside it";
+    EXPECT_EQ(linkAfter.st_ino, link.st_ino) << "a link stays a link";
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_TRUE(written ? reason.empty() : Mentions(reason, QFile::decodeName(path))) << reason;
+    EXPECT_TRUE(written ? Content(QFile::decodeName(path)) == "new"
+                        : after.st_ino == before.st_ino && after.st_rdev == before.st_rdev);
+    EXPECT_TRUE(!written || !root || after.st_uid == 65534) << "the owner is kept";
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, AtomicFileTarget,
+                         testing::Values(TTarget::Device, TTarget::Pipe, TTarget::Folder,
+                                         TTarget::LinkToDevice, TTarget::LinkToFile,
+                                         TTarget::FileInReadOnlyFolder));
 
 // A full disk, played by a file-size limit. The limit is set in a child
 // process so it stays out of the other tests; the child's exit status says
