@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 struct TCliRun {
@@ -77,9 +79,11 @@ TEST_F(CliSim, ReadSavesWhatTheWindowOpensAndPrintsTheSameValues)
     const QJsonArray params = json.Json()["parameters"].toArray();
     const std::vector<TParamValue> expected = ListParams(saved);
     ASSERT_EQ(params.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(params[static_cast<qsizetype>(i)]["value"].toInt(), expected[i].Value)
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QJsonObject param = params[static_cast<qsizetype>(i)].toObject();
+        EXPECT_EQ(param[param.contains("raw") ? "raw" : "value"].toInt(), expected[i].Value)
             << expected[i].Name;
+    }
     EXPECT_EQ(json.Json()["unit"].toObject()["version"].toInt(), 72);
 }
 
@@ -120,14 +124,29 @@ TEST_F(CliSim, ProgrammedValuesAreTheOnesTheWindowWouldSend)
 {
     ASSERT_TRUE(Sim.Start());
     const TParamImage unit = ReadUnitFile("unit.ign");
-    TParamImage rough = unit; // out of order, and a limiter above its control's range
+    TParamImage rough = unit; // out of order, a limiter and an advance above their controls'
     std::swap(rough.Speed(0), rough.Speed(2));
     rough[ImageByte::Limiter] = 255;
+    rough.Advance(3) = 99;
     WriteFile("rough.ign", rough);
-    ASSERT_EQ(Cli({"program", Path("rough.ign")}).Status, 0);
-
     TParamImage expected = unit;
     ASSERT_TRUE(ApplyParamFile(WriteParamFile(rough), expected));
+    const auto limited = ParamFileChanges(WriteParamFile(rough), expected);
+    ASSERT_GE(limited.size(), 2u);
+    const QStringList warnings =
+        QString::fromStdString(ParamFileChangesText(limited, 0)).split('\n');
+
+    // Refused unless forced, each limited value said as the window's Open says it.
+    for (const char* command : {"program", "diff", "verify"}) {
+        const TCliRun run = Cli({"--json", command, Path("rough.ign")});
+        EXPECT_EQ(run.Status, command == std::string("program") ? 2 : 1) << command;
+        for (const QString& line : warnings)
+            EXPECT_TRUE(run.Err.contains(line)) << command << ": " << run.Err.toStdString();
+        EXPECT_EQ(run.Json()["clamped"].toArray().size(), static_cast<qsizetype>(limited.size()));
+    }
+    EXPECT_EQ(WriteParamFile(ReadUnitFile("refused.ign")), WriteParamFile(unit));
+    ASSERT_EQ(Cli({"--force", "program", Path("rough.ign")}).Status, 0);
+
     TakeShownValues(expected);
     EXPECT_EQ(WriteParamFile(ReadUnitFile("after.ign")), WriteParamFile(expected));
     EXPECT_NE(WriteParamFile(expected), WriteParamFile(rough)) << "the file needed normalising";
@@ -139,6 +158,7 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         QStringList SimArgs;
         QStringList CliArgs;
         int Status;
+        const char* UnitHolds = "unchanged";
     };
     QFile wrongKey(Path("wrong.ign"));
     ASSERT_TRUE(wrongKey.open(QIODevice::WriteOnly));
@@ -149,7 +169,10 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         {{"--unit-version", "71"}, {"read"}, 4},
         {{"--no-read"}, {"read"}, 5},
         {{"--no-read"}, {"program", Path("unit.ign")}, 5},
-        {{"--bad-echo"}, {"program", Path("unit.ign")}, 1},
+        // Once block 1 is sent the unit may have taken it, whatever comes back.
+        {{"--bad-echo"}, {"program", Path("unit.ign")}, 6, "unverified"},
+        {{"--silent-after", "5"}, {"program", Path("unit.ign")}, 6, "unverified"},
+        {{"--silent-after", "4"}, {"program", Path("unit.ign")}, 6, "unverified"},
         {{}, {"program", Path("wrong.ign")}, 2},
         {{}, {"program", Path("missing.ign")}, 2},
     };
@@ -164,8 +187,67 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
             << c.SimArgs.join(' ').toStdString() << " " << c.CliArgs.join(' ').toStdString();
         EXPECT_EQ(run.Json()["status"].toInt(-1), c.Status) << run.Out.toStdString();
         EXPECT_FALSE(run.Err.isEmpty()) << "a failure is said in words";
+        EXPECT_EQ(run.Json()["unit_holds"].toString(), c.UnitHolds) << run.Out.toStdString();
+        if (c.Status == 6) {
+            EXPECT_TRUE(run.Err.contains("kolvane-cli verify " + c.CliArgs[1]))
+                << run.Err.toStdString();
+        }
     }
 }
+
+// A run stopped by a signal ends between two exchanges and says what the unit holds.
+struct TStop {
+    QStringList SimArgs;
+    const char* Command;
+    const char* Frame; // the signal goes once a frame with this code was sent
+    int Signal;
+    const char* SignalName;
+    int Status;
+    const char* UnitHolds;
+};
+
+class CliStopped : public CliSim, public ::testing::WithParamInterface<TStop> {};
+
+TEST_P(CliStopped, EndsWithAStatusAndResultThatSayWhatTheUnitHolds)
+{
+    const TStop& stop = GetParam();
+    TParamImage defaults;
+    defaults.SetDefaults();
+    WriteFile("unit.ign", defaults);
+    ASSERT_TRUE(Sim.Start(stop.SimArgs));
+    QStringList arguments{"--port", Unit, "--json", "--trace", Path("trace.txt"), stop.Command};
+    if (std::string(stop.Command) != "read")
+        arguments << Path("unit.ign");
+    QProcess process;
+    process.start(KOLVANE_CLI, arguments);
+    const QByteArray sent = QByteArray(" TX ") + stop.Frame + " ";
+    bool signalled = false;
+    while (!signalled && !process.waitForFinished(5)) {
+        QFile trace(Path("trace.txt"));
+        if (trace.open(QIODevice::ReadOnly) && trace.readAll().contains(sent))
+            signalled = ::kill(static_cast<pid_t>(process.processId()), stop.Signal) == 0;
+    }
+    ASSERT_TRUE(signalled) << "the run ended before it sent " << stop.Frame;
+    ASSERT_TRUE(process.waitForFinished(20000));
+    const TCliRun run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                      QString::fromUtf8(process.readAllStandardError())};
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.Status, stop.Status) << run.Err.toStdString();
+    EXPECT_EQ(run.Json()["status"].toInt(), stop.Status);
+    EXPECT_EQ(run.Json()["unit_holds"].toString(), stop.UnitHolds);
+    EXPECT_TRUE(run.Err.contains(stop.SignalName)) << run.Err.toStdString();
+    if (stop.Status == 6) {
+        EXPECT_TRUE(run.Err.contains("kolvane-cli verify " + Path("unit.ign")))
+            << run.Err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CliSim, CliStopped,
+    ::testing::Values(
+        TStop{{"--silent-after", "5"}, "program", "01", SIGINT, "SIGINT", 6, "unverified"},
+        TStop{{"--silent"}, "read", "40", SIGTERM, "SIGTERM", 128 + SIGTERM, "unchanged"},
+        TStop{{"--silent"}, "verify", "40", SIGHUP, "SIGHUP", 128 + SIGHUP, "unchanged"}));
 
 TEST_F(CliSim, TraceOfAReadHoldsExactlyTheFramesExchanged)
 {
