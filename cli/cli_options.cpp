@@ -159,7 +159,7 @@ QString CliHelpText()
            "  1  the unit differs from the file (verify, diff)\n"
            "  2  a bad command line, or a file that cannot be read or written; program:\n"
            "     a file with values the window would limit (each is listed), unless --force\n"
-           "  3  no serial device, or no answer from the unit\n"
+           "  3  no serial device, or no answer from a unit that was sent nothing to keep\n"
            "  4  the unit's program version is not 72\n"
            "  5  the unit refuses reading\n"
            "  6  the unit may hold new values that were not verified (program sent them,\n"
