@@ -64,18 +64,4 @@ TEST(DirectLink, EndsAsTheWindowDoesWhenTheUnitFails)
     EXPECT_NE(std::count(trace.Kinds.begin(), trace.Kinds.end(), TTraceKind::Noise), 0);
 }
 
-TEST(DirectLink, AbandonedBetweenExchangesSaysWhetherBlock1WentOut)
-{
-    for (int sends = 0; sends < 3; ++sends) {
-        TUnitPort port;
-        TDirectLink link(port);
-        int asked = 0;
-        link.Abandon = [&] { return asked++ == sends; };
-        TParamImage image;
-        EXPECT_EQ(link.Run(ModeProgram, image), TTransferEnd::Abandoned);
-        EXPECT_EQ(link.FramesSent(), sends) << "each exchange begun is finished";
-        EXPECT_EQ(link.SentBlock1(), sends >= 2) << sends;
-    }
-}
-
 } // namespace
