@@ -156,9 +156,15 @@ QString CliHelpText()
            "\n"
            "Exit status:\n"
            "  0  done (and verified)\n"
-           "  1  the unit differs from the file (verify, diff, program)\n"
-           "  2  a bad command line, or a file that cannot be read or written\n"
-           "  3  no serial device, or no answer from the unit\n"
+           "  1  the unit differs from the file (verify, diff)\n"
+           "  2  a bad command line, or a file that cannot be read or written; program:\n"
+           "     a file with values the window would limit (each is listed), unless --force\n"
+           "  3  no serial device, or no answer from a unit that was sent nothing to keep\n"
            "  4  the unit's program version is not 72\n"
-           "  5  the unit refuses reading\n";
+           "  5  the unit refuses reading\n"
+           "  6  the unit may hold new values that were not verified (program sent them,\n"
+           "     then was interrupted, lost the device or had no answer that verified\n"
+           "     them): run 'kolvane-cli verify FILE.ign'\n"
+           "  128+N  stopped by signal N (130 for Ctrl+C, 143 SIGTERM, 129 SIGHUP) before\n"
+           "     the unit took anything; the unit is unchanged\n";
 }

@@ -5,12 +5,14 @@
 
 // What kolvane-cli exits with; scripts rely on these numbers.
 enum TCliExit {
-    ExitDone = 0,        // done (and verified, where the command verifies)
-    ExitDiffers = 1,     // the unit differs from the file (verify, diff, program)
-    ExitUsage = 2,       // a bad command line, or a file that cannot be used
-    ExitNoAnswer = 3,    // no port, or no answer from the unit
-    ExitVersion = 4,     // the unit runs another program version
-    ExitReadRefused = 5, // the unit refuses reading
+    ExitDone = 0,          // done (and verified, where the command verifies)
+    ExitDiffers = 1,       // the unit differs from the file (verify, diff)
+    ExitUsage = 2,         // a bad command line, or a file that cannot be used
+    ExitNoAnswer = 3,      // no port, or no answer from a unit that took nothing
+    ExitVersion = 4,       // the unit runs another program version
+    ExitReadRefused = 5,   // the unit refuses reading
+    ExitUnverified = 6,    // program sent block 1: the unit may hold new values, not verified
+    ExitInterrupted = 128, // + the signal's number: stopped before the unit took anything
 };
 
 struct TCliOptions {

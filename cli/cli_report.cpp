@@ -4,6 +4,16 @@
 
 #include <algorithm>
 
+namespace {
+
+// A choice by its name, a number as it is.
+QString Shown(int value, const std::string& word)
+{
+    return word.empty() ? QString::number(value) : QString::fromStdString(word);
+}
+
+} // namespace
+
 QString UnitText(const TParamImage& image)
 {
     return QString("Unit: %1  %2 %3  program version %4")
@@ -32,8 +42,7 @@ QString ParamsText(const TParamImage& image)
     for (const TParamValue& value : ListParams(image))
         if (value.Name.rfind("point ", 0) != 0)
             text += QString("%1: %2%3\n")
-                        .arg(QString::fromStdString(value.Name))
-                        .arg(value.Value)
+                        .arg(QString::fromStdString(value.Name), Shown(value.Value, value.Word))
                         .arg(value.Unit.empty() ? "" : " " + QString::fromStdString(value.Unit));
     return text;
 }
@@ -41,10 +50,16 @@ QString ParamsText(const TParamImage& image)
 QJsonArray ParamsJson(const TParamImage& image)
 {
     QJsonArray values;
-    for (const TParamValue& value : ListParams(image))
-        values.append(QJsonObject{{"name", QString::fromStdString(value.Name)},
-                                  {"value", value.Value},
-                                  {"unit", QString::fromStdString(value.Unit)}});
+    for (const TParamValue& value : ListParams(image)) {
+        QJsonObject json{{"name", QString::fromStdString(value.Name)},
+                         {"value", value.Value},
+                         {"unit", QString::fromStdString(value.Unit)}};
+        if (!value.Word.empty()) {
+            json["value"] = QString::fromStdString(value.Word);
+            json["raw"] = value.Value;
+        }
+        values.append(json);
+    }
     return values;
 }
 
@@ -53,9 +68,8 @@ QString ChangesText(const std::vector<TParamChange>& changes)
     QString text;
     for (const TParamChange& change : changes)
         text += QString("%1: %2 -> %3%4\n")
-                    .arg(QString::fromStdString(change.Name))
-                    .arg(change.From)
-                    .arg(change.To)
+                    .arg(QString::fromStdString(change.Name), Shown(change.From, change.FromWord),
+                         Shown(change.To, change.ToWord))
                     .arg(change.Unit.empty() ? "" : " " + QString::fromStdString(change.Unit));
     return text;
 }
@@ -63,11 +77,29 @@ QString ChangesText(const std::vector<TParamChange>& changes)
 QJsonArray ChangesJson(const std::vector<TParamChange>& changes)
 {
     QJsonArray list;
-    for (const TParamChange& change : changes)
-        list.append(QJsonObject{{"name", QString::fromStdString(change.Name)},
-                                {"from", change.From},
-                                {"to", change.To},
-                                {"unit", QString::fromStdString(change.Unit)}});
+    for (const TParamChange& change : changes) {
+        QJsonObject json{{"name", QString::fromStdString(change.Name)},
+                         {"from", change.From},
+                         {"to", change.To},
+                         {"unit", QString::fromStdString(change.Unit)}};
+        if (!change.FromWord.empty()) {
+            json["from"] = QString::fromStdString(change.FromWord);
+            json["to"] = QString::fromStdString(change.ToWord);
+            json["from_raw"] = change.From;
+            json["to_raw"] = change.To;
+        }
+        list.append(json);
+    }
+    return list;
+}
+
+QJsonArray LimitedJson(const std::vector<TParamFileChange>& limited)
+{
+    QJsonArray list;
+    for (const TParamFileChange& change : limited)
+        list.append(QJsonObject{{"key", QString::fromStdString(change.Key)},
+                                {"in_file", QString::fromStdString(change.InFile)},
+                                {"taken", static_cast<double>(change.Taken)}});
     return list;
 }
 
@@ -92,7 +124,7 @@ QJsonObject MonitorJson(const TMonitorRecord& record)
 {
     const TMonitorReading reading = ReadMonitor(record);
     QJsonObject json{{"engine_speed_rpm", reading.EngineSpeed},
-                     {"supply_voltage_v", static_cast<double>(reading.Volts)},
+                     {"supply_voltage_v", ShownVolts(record.Millivolts())},
                      {"pick_up", reading.PickUp},
                      {"kill_switch", reading.KillSwitch},
                      {"limiter", reading.Limiter},
@@ -100,7 +132,9 @@ QJsonObject MonitorJson(const TMonitorRecord& record)
                      {"programming_count", reading.ProgrammingCount}};
     if (reading.AdvanceShown)
         json["advance_deg"] = reading.Advance;
-    if (reading.PolarityShown)
-        json["polarity"] = reading.NegativePolarity ? "-" : "+";
+    if (reading.PolarityShown) {
+        json["polarity"] = reading.NegativePolarity ? "negative" : "positive";
+        json["polarity_raw"] = record.Bytes[MonitorByte::MeasuredPolarity];
+    }
     return json;
 }

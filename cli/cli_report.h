@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/param_file.h"
 #include "files/param_listing.h"
 #include "link/monitor_record.h"
 #include "params/param_image.h"
@@ -24,6 +25,11 @@ QJsonArray ParamsJson(const TParamImage& image);
 QString ChangesText(const std::vector<TParamChange>& changes);
 QJsonArray ChangesJson(const std::vector<TParamChange>& changes);
 
+// The file's numbers that the window's controls would have limited.
+QJsonArray LimitedJson(const std::vector<TParamFileChange>& limited);
+
 // One monitor answer as the window shows it, on one line.
 QString MonitorLine(const TMonitorRecord& record, const TMessageTable& messages);
+// The numbers to the unit's resolution as the window shows them, and the
+// polarity by its name beside its raw byte.
 QJsonObject MonitorJson(const TMonitorRecord& record);

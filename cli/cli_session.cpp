@@ -17,6 +17,7 @@
 #include <QJsonArray>
 
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <thread>
@@ -25,21 +26,36 @@
 
 namespace {
 
+// The signal that asked the run to stop, 0 while none has.
 volatile std::sig_atomic_t Interrupted = 0;
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    Interrupted = 1;
+    Interrupted = signal;
 }
 
-// Ctrl+C ends a monitor run between two answers, so the last row is whole.
+// Ctrl+C, a kill or a closed terminal ends the run between two exchanges,
+// so the unit is never left guessing and the result says what it holds.
 void CatchInterrupt()
 {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+QString SignalName(int signal)
+{
+    return signal == SIGINT    ? "SIGINT"
+           : signal == SIGTERM ? "SIGTERM"
+           : signal == SIGHUP  ? "SIGHUP"
+                               : QString("signal %1").arg(signal);
+}
+
+double Milliseconds(qint64 nanoseconds)
+{
+    return std::round(static_cast<double>(nanoseconds) / 1e3) / 1e3;
 }
 
 // The unit stays silent this long before the monitor says so.
@@ -92,6 +108,7 @@ int TCliSession::Fail(int status, const QString& message)
 int TCliSession::Run()
 {
     m_clock.start();
+    CatchInterrupt();
     m_result["command"] = m_options.Command;
     int status = ExitUsage;
     const std::string twice =
@@ -114,10 +131,12 @@ int TCliSession::Run()
             status = Monitor();
     }
     status = FinishLogs(status);
-    m_timing["total"] = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+    m_timing["total"] = Milliseconds(m_clock.nsecsElapsed());
     m_result["timing_ms"] = m_timing;
-    if (m_link)
+    if (m_link) {
         m_result["frames_sent"] = m_link->FramesSent();
+        m_result["unit_holds"] = m_unitHolds;
+    }
     m_result["status"] = status;
     return status;
 }
@@ -169,6 +188,7 @@ int TCliSession::OpenLink()
     m_link->OnCommand = [this](std::uint8_t mode, std::uint8_t command) {
         Progress(ModeText(mode, command) + " ...");
     };
+    m_link->Abandon = [] { return Interrupted != 0; };
     return ExitDone;
 }
 
@@ -176,21 +196,36 @@ int TCliSession::RunTransfer(TTransferMode mode, TParamImage& image, const char*
 {
     const qint64 start = m_clock.nsecsElapsed();
     const TTransferEnd end = m_link->Run(mode, image);
-    m_timing[timingKey] = static_cast<double>(m_clock.nsecsElapsed() - start) / 1e6;
+    m_timing[timingKey] = Milliseconds(m_clock.nsecsElapsed() - start);
     Progress({});
     const QString device = m_result["port"].toString();
+    const QString what =
+        end == TTransferEnd::Abandoned ? "Stopped by " + SignalName(Interrupted) + "."
+        : end == TTransferEnd::Differs
+            ? QString::fromStdString(m_messages[mode == ModeProgram ? MsgProgramError
+                                                : mode == ModeRead  ? MsgReadError
+                                                                    : MsgVerifyError]) +
+                  " The unit's block 1 differs from what was " +
+                  (mode == ModeProgram ? "sent." : "read.")
+            : "No answer from the unit on " + device + ".";
+    // Once block 1 is out the unit may have taken it, whatever came back.
+    if (m_link->SentBlock1()) {
+        m_unitHolds = end == TTransferEnd::Verified ? "verified" : "unverified";
+        if (end != TTransferEnd::Verified)
+            return Fail(ExitUnverified, what +
+                                            " The unit may hold new values that were not "
+                                            "verified: run 'kolvane-cli verify " +
+                                            m_options.File + "'.");
+    }
     switch (end) {
     case TTransferEnd::Verified:
         return ExitDone;
+    case TTransferEnd::Abandoned:
+        return Fail(ExitInterrupted + Interrupted, what + " The unit is unchanged.");
     case TTransferEnd::Differs:
-        return Fail(ExitDiffers,
-                    QString::fromStdString(m_messages[mode == ModeProgram ? MsgProgramError
-                                                      : mode == ModeRead  ? MsgReadError
-                                                                          : MsgVerifyError]) +
-                        " The unit's block 1 differs from what was " +
-                        (mode == ModeProgram ? "sent." : "read."));
+        return Fail(ExitDiffers, what);
     case TTransferEnd::NoAnswer:
-        return Fail(ExitNoAnswer, "No answer from the unit on " + device + ".");
+        return Fail(ExitNoAnswer, what);
     case TTransferEnd::VersionMismatch:
         m_result["unit"] = UnitJson(image);
         return Fail(ExitVersion, QString::fromStdString(
@@ -255,6 +290,12 @@ int TCliSession::PrepareFileImage(TParamImage& unit, TParamImage& wanted)
     // As the window's Open leaves it, then as its controls hand it over.
     wanted = unit;
     ApplyParamFile(text, wanted);
+    // Said as the window's Open says it: the values the controls would limit.
+    m_limited = ParamFileChanges(text, wanted);
+    if (!m_limited.empty()) {
+        Say(QString::fromStdString(ParamFileChangesText(m_limited, 0))); // English
+        m_result["clamped"] = LimitedJson(m_limited);
+    }
     TakeShownValues(wanted);
     return ExitDone;
 }
@@ -302,6 +343,9 @@ int TCliSession::Program()
     int status = PrepareFileImage(unit, wanted);
     if (status != ExitDone)
         return status;
+    if (!m_limited.empty() && !m_options.Force)
+        return Fail(ExitUsage, m_options.File + " holds values the window would limit; nothing was "
+                                                "programmed. --force programs them as limited.");
     ShowChanges(unit, wanted, "Programming changes");
     if (m_options.DryRun)
         return ExitDone;
@@ -320,7 +364,6 @@ int TCliSession::Monitor()
         if (!error.empty())
             return Fail(ExitUsage, "cannot write the log: " + QString::fromStdString(error));
     }
-    CatchInterrupt();
     using Clock = std::chrono::steady_clock;
     const auto interval = std::chrono::milliseconds(m_options.IntervalMs);
     const auto start = Clock::now();
@@ -361,6 +404,8 @@ int TCliSession::Monitor()
     m_result["answers"] = answers;
     if (LogFailed())
         return ExitUsage;
+    if (Interrupted) // the usual end of a monitor run, still said
+        Report("Stopped by " + SignalName(Interrupted) + ". The unit is unchanged.");
     return answers > 0 ? ExitDone : ExitNoAnswer;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "files/param_file.h"
 #include "files/trace_file.h"
 #include "link/direct_link.h"
 #include "link/serial_port.h"
@@ -54,4 +55,8 @@ private:
     QElapsedTimer m_clock;
     bool m_progress = false;
     QString m_csvError;
+    // What the unit may now hold: "unchanged", "verified" or "unverified".
+    QString m_unitHolds = "unchanged";
+    // The file's values that the window's controls would have limited.
+    std::vector<TParamFileChange> m_limited;
 };

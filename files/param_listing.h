@@ -12,6 +12,7 @@ struct TParamValue {
     std::string Name; // "point 3 speed", "limiter", ...
     std::string Unit; // "rpm", "deg" or empty
     int Value = 0;
+    std::string Word; // a choice by its name ("selfsearch"); empty for a number
 };
 std::vector<TParamValue> ListParams(const TParamImage& image);
 
@@ -22,5 +23,7 @@ struct TParamChange {
     std::string Unit;
     int From = 0;
     int To = 0;
+    std::string FromWord; // as TParamValue::Word
+    std::string ToWord;
 };
 std::vector<TParamChange> DiffParams(const TParamImage& from, const TParamImage& to);

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <grp.h>
 #include <pwd.h>
+#include <sstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -58,7 +63,9 @@ std::string SerialLockName(const std::string& device)
     return "LCK.." + name;
 }
 
-long LockHolder(const std::string& device, const std::vector<std::string>& lockFolders)
+namespace {
+
+long LockFileHolder(const std::string& device, const std::vector<std::string>& lockFolders)
 {
     for (const std::string& folder : lockFolders) {
         // Qt writes the PID on the first line, other programs pad it with
@@ -69,6 +76,49 @@ long LockHolder(const std::string& device, const std::vector<std::string>& lockF
             return pid;
     }
     return 0;
+}
+
+std::string CanonicalPath(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// The process holding an exclusive flock on the device, from the kernel's
+// list of locks; 0 for none.
+long FlockHolder(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return 0;
+    // "1: FLOCK  ADVISORY  WRITE 1234 00:19:6 0 EOF": the file system's
+    // major and minor in hex, then the inode; waiters carry "->" and hold nothing.
+    char key[64];
+    std::snprintf(key, sizeof key, "%02x:%02x:%lu", major(info.st_dev), minor(info.st_dev),
+                  static_cast<unsigned long>(info.st_ino));
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream words(line);
+        std::string number, type, mode, access, where;
+        long pid = 0;
+        if (words >> number >> type >> mode >> access >> pid >> where && type == "FLOCK" &&
+            access == "WRITE" && where == key && ProcessRuns(pid))
+            return pid;
+    }
+    return 0;
+}
+
+} // namespace
+
+long LockHolder(const std::string& device, const std::vector<std::string>& lockFolders)
+{
+    if (const long pid = LockFileHolder(device, lockFolders))
+        return pid;
+    const std::string canonical = CanonicalPath(device);
+    if (canonical != device)
+        if (const long pid = LockFileHolder(canonical, lockFolders))
+            return pid;
+    return FlockHolder(device);
 }
 
 TPortAdvice PermissionAdvice(const std::string& device, const std::vector<std::string>& lockFolders)

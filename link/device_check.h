@@ -15,8 +15,10 @@ const std::vector<std::string>& SerialLockFolders();
 // "LCK..ttyUSB0", "/dev/pts/3" "LCK..pts_3".
 std::string SerialLockName(const std::string& device);
 
-// The process that a lock file in one of the folders names, when it is
-// running; 0 for none.
+// The process that holds the device, when it is running; 0 for none found.
+// Looked for in a lock file in one of the folders, under the name given and
+// under the device's own path (a symbolic link has a lock of its own), then
+// among the locks the kernel lists, which find a holder under any name.
 long LockHolder(const std::string& device, const std::vector<std::string>& lockFolders);
 
 // The advice for a device that did not open: held by another program, or

@@ -33,6 +33,7 @@ void TDirectLink::Send(const TLinkFrame& frame)
 {
     SendFrame(m_port, frame, m_trace);
     ++m_framesSent;
+    m_sentBlock1 |= frame.Code() == FrameCode::ProgramBlock + 1;
 }
 
 std::optional<TLinkFrame> TDirectLink::AwaitFrame(int timeoutMs)
@@ -66,11 +67,14 @@ TTransferEnd TDirectLink::Run(TTransferMode mode, TParamImage& image)
     state.PendingCommand = FirstCommand(mode);
     int sends = 0;
     bool differed = false;
+    m_sentBlock1 = false;
     if (OnCommand)
         OnCommand(state.TransferMode, state.PendingCommand);
     for (;;) {
         if (sends == MaxSends)
             return differed ? TTransferEnd::Differs : TTransferEnd::NoAnswer;
+        if (Abandon && Abandon())
+            return TTransferEnd::Abandoned;
         Send(BlockFrame(state, image));
         ++sends;
         switch (AwaitReply(state, image)) {

@@ -19,6 +19,7 @@ enum class TTransferEnd {
     NoAnswer,        // no accepted answer within the sends
     VersionMismatch, // the unit runs another program version
     ReadRefused,     // the unit refuses reading
+    Abandoned,       // the caller asked to stop between two exchanges
 };
 
 // The link for a caller that waits for the unit instead of ticking: the
@@ -41,8 +42,14 @@ public:
 
     // Called with the mode and command whenever a new command starts.
     std::function<void(std::uint8_t mode, std::uint8_t command)> OnCommand;
+    // Asked before every send; true ends the transfer there, so an exchange
+    // once begun is finished (answered or timed out) and never cut.
+    std::function<bool()> Abandon;
     // Frames sent since the link was made.
     int FramesSent() const { return m_framesSent; }
+    // Whether the last Run sent block 1 to be programmed: from then on the
+    // unit may hold new values, whatever its answers.
+    bool SentBlock1() const { return m_sentBlock1; }
 
 private:
     // Waits for an answer that is not ignored; Ignored when the time ran out.
@@ -54,5 +61,6 @@ private:
     ILineTrace* m_trace;
     int m_answerTimeoutMs;
     int m_framesSent = 0;
+    bool m_sentBlock1 = false;
     std::vector<std::uint8_t> m_buffer;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -53,6 +54,14 @@ std::string VoltageText(unsigned millivolts)
     char text[32];
     std::snprintf(text, sizeof text, "U = %4.1f [V]", static_cast<double>(Volts(millivolts)));
     return text;
+}
+
+double ShownVolts(unsigned millivolts)
+{
+    // Read back from the same digits, so a value on a half rounds as shown.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(Volts(millivolts)));
+    return std::strtod(text, nullptr);
 }
 
 TMonitorReading ReadMonitor(const TMonitorRecord& record)

@@ -66,6 +66,8 @@ TMonitorValues ShowMonitor(const TMonitorRecord& record, const TParamImage& imag
 
 TColour VoltageColour(unsigned millivolts);
 std::string VoltageText(unsigned millivolts);
+// The voltage as VoltageText shows it, to the tenth of a volt.
+double ShownVolts(unsigned millivolts);
 std::string VersionWarning(const TMessageTable& messages, int unitVersion);
 
 // The curve row nearest to the engine speed, or none.

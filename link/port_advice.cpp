@@ -80,6 +80,8 @@ std::string PortAdviceText(const TPortAdvice& advice, std::uint8_t language)
         return FormatNotice(TNotice::DeviceOwnerOnly, language, {advice.Device, advice.Listing}) +
                "\n" + NoticeText(TNotice::DeviceSeeReadme, language);
     case TPortAdviceKind::InUse:
+        if (advice.Pid == 0)
+            return FormatNotice(TNotice::DeviceInUseUnknown, language, {advice.Device});
         return FormatNotice(TNotice::DeviceInUse, language,
                             {advice.Device, "PID " + std::to_string(advice.Pid)});
     }

@@ -4,7 +4,13 @@
 #include "link/port_names.h"
 
 #include <QSerialPortInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 namespace {
 constexpr qint64 ReceiveQueueBytes = 10000;
@@ -62,6 +68,8 @@ bool TSerialPort::Open(int portNumber)
         m_advice = PermissionAdvice(m_path, m_lockFolders);
         return false;
     }
+    if (!LockDevice())
+        return false;
     const bool configured =
         m_serial.setBaudRate(QSerialPort::Baud57600) && m_serial.setDataBits(QSerialPort::Data8) &&
         m_serial.setParity(QSerialPort::NoParity) && m_serial.setStopBits(QSerialPort::OneStop) &&
@@ -73,6 +81,34 @@ bool TSerialPort::Open(int portNumber)
     }
     m_serial.clear();
     return true;
+}
+
+// Qt's lock file is keyed by the name, so a symbolic link or the device's own
+// path would open the device a second time (root passes the terminal's
+// exclusive mode too). A lock on the device itself holds under every name.
+bool TSerialPort::LockDevice()
+{
+    const int fd = static_cast<int>(m_serial.handle());
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    const int error = errno;
+    // Closing clears the terminal's exclusive mode, which is the holder's:
+    // set it again through a copy of the descriptor.
+    const int copy = ::dup(fd);
+    m_serial.close();
+    if (copy >= 0) {
+        ::ioctl(copy, TIOCEXCL);
+        ::close(copy);
+    }
+    if (error != EWOULDBLOCK) {
+        m_failure = m_path + ": " + std::strerror(error);
+        return false;
+    }
+    m_failure = m_path + ": in use by another program";
+    m_advice.Kind = TPortAdviceKind::InUse;
+    m_advice.Device = m_path;
+    m_advice.Pid = LockHolder(m_path, m_lockFolders);
+    return false;
 }
 
 void TSerialPort::Close()

@@ -35,6 +35,8 @@ public:
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    // Takes the device for this port alone; closes it when another holds it.
+    bool LockDevice();
 
     std::vector<std::string> m_explicitPorts;
     // The machine's ports, re-read at most every few seconds: "Com Auto"

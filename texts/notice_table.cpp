@@ -46,6 +46,8 @@ const std::array<TLangText, NoticeCount>& NoticeRows()
           "Siehe den Abschnitt über serielle Geräte in der README.",
           "Voir la section sur les périphériques série dans le README.",
           "Viz oddíl o sériových zařízeních v README."}},
+        {{"%1 is in use by another program.", "%1 wird von einem anderen Programm benutzt.",
+          "%1 est utilisé par un autre programme.", "%1 používá jiný program."}},
     }};
     return rows;
 }

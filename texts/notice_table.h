@@ -19,6 +19,7 @@ enum class TNotice : int {
     DeviceOwnerOnly,     // %1 device, %2 what ls -l shows
     DeviceInUse,         // %1 device, %2 the process
     DeviceSeeReadme,
+    DeviceInUseUnknown, // %1 device: held, but by no process this user may see
     Count
 };
 

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <csignal>
+
 namespace {
 
 struct TCliRun {
@@ -32,10 +34,20 @@ protected:
 
     QString Path(const char* name) const { return Dir.filePath(name); }
 
-    TCliRun Cli(const QStringList& arguments) const
+    // stopAt: the signal goes once the trace shows a frame of that code sent.
+    TCliRun Cli(const QStringList& arguments, const char* stopAt = nullptr, int signal = 0) const
     {
         QProcess process;
-        process.start(KOLVANE_CLI, QStringList{"--port", Unit} + arguments);
+        QFile::remove(Path("stop.txt"));
+        const QStringList trace = stopAt ? QStringList{"--trace", Path("stop.txt")} : QStringList{};
+        process.start(KOLVANE_CLI, QStringList{"--port", Unit} + trace + arguments);
+        for (bool sent = false; stopAt && !sent && !process.waitForFinished(5);) {
+            QFile file(Path("stop.txt"));
+            sent = file.open(QIODevice::ReadOnly) &&
+                   file.readAll().contains(QByteArray(" TX ") + stopAt + " ");
+            if (sent)
+                ::kill(static_cast<pid_t>(process.processId()), signal);
+        }
         process.waitForFinished(20000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAllStandardOutput()),
@@ -78,9 +90,11 @@ TEST_F(CliSim, ReadSavesWhatTheWindowOpensAndPrintsTheSameValues)
     const QJsonArray params = json.Json()["parameters"].toArray();
     const std::vector<TParamValue> expected = ListParams(saved);
     ASSERT_EQ(params.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(params[static_cast<qsizetype>(i)]["value"].toInt(), expected[i].Value)
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QJsonObject param = params[static_cast<qsizetype>(i)].toObject();
+        EXPECT_EQ(param[param.contains("raw") ? "raw" : "value"].toInt(), expected[i].Value)
             << expected[i].Name;
+    }
     EXPECT_EQ(json.Json()["unit"].toObject()["version"].toInt(), 72);
 }
 
@@ -121,14 +135,26 @@ TEST_F(CliSim, ProgrammedValuesAreTheOnesTheWindowWouldSend)
 {
     ASSERT_TRUE(Sim.Start());
     const TParamImage unit = ReadUnitFile("unit.ign");
-    TParamImage rough = unit; // out of order, and a limiter above its control's range
+    TParamImage rough = unit; // out of order, a limiter and an advance above their controls'
     std::swap(rough.Speed(0), rough.Speed(2));
     rough[ImageByte::Limiter] = 255;
+    rough.Advance(3) = 99;
     WriteFile("rough.ign", rough);
-    ASSERT_EQ(Cli({"program", Path("rough.ign")}).Status, 0);
-
     TParamImage expected = unit;
     ASSERT_TRUE(ApplyParamFile(WriteParamFile(rough), expected));
+    const auto limited = ParamFileChanges(WriteParamFile(rough), expected);
+    ASSERT_GE(limited.size(), 2u);
+    // Refused unless forced, each limited value said as the window's Open says it.
+    for (const char* command : {"program", "diff", "verify"}) {
+        const TCliRun run = Cli({"--json", command, Path("rough.ign")});
+        EXPECT_EQ(run.Status, command[0] == 'p' ? 2 : 1) << command;
+        EXPECT_TRUE(run.Err.contains(QString::fromStdString(ParamFileChangesText(limited, 0))))
+            << command << ": " << run.Err.toStdString();
+        EXPECT_EQ(run.Json()["clamped"].toArray().size(), static_cast<qsizetype>(limited.size()));
+    }
+    EXPECT_EQ(WriteParamFile(ReadUnitFile("refused.ign")), WriteParamFile(unit));
+    ASSERT_EQ(Cli({"--force", "program", Path("rough.ign")}).Status, 0);
+
     TakeShownValues(expected);
     EXPECT_EQ(WriteParamFile(ReadUnitFile("after.ign")), WriteParamFile(expected));
     EXPECT_NE(WriteParamFile(expected), WriteParamFile(rough)) << "the file needed normalising";
@@ -140,6 +166,9 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         QStringList SimArgs;
         QStringList CliArgs;
         int Status;
+        const char* UnitHolds = "unchanged";
+        const char* StopAt = nullptr; // a signal once a frame of this code was sent
+        int Signal = 0;
     };
     QFile wrongKey(Path("wrong.ign"));
     ASSERT_TRUE(wrongKey.open(QIODevice::WriteOnly));
@@ -152,7 +181,14 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
         {{"--unit-version", "71"}, {"read"}, 4},
         {{"--no-read"}, {"read"}, 5},
         {{"--no-read"}, {"program", Path("unit.ign")}, 5},
-        {{"--bad-echo"}, {"program", Path("unit.ign")}, 1},
+        // Once block 1 is sent the unit may have taken it, whatever comes back.
+        {{"--bad-echo"}, {"program", Path("unit.ign")}, 6, "unverified"},
+        {{"--silent-after", "5"}, {"program", Path("unit.ign")}, 6, "unverified"},
+        {{"--silent-after", "4"}, {"program", Path("unit.ign")}, 6, "unverified"},
+        {{"--silent-after", "5"}, {"program", Path("unit.ign")}, 6, "unverified", "01", SIGINT},
+        // Stopped between exchanges, before the unit took anything.
+        {{"--silent"}, {"read"}, 128 + SIGTERM, "unchanged", "40", SIGTERM},
+        {{"--silent"}, {"verify", Path("unit.ign")}, 128 + SIGHUP, "unchanged", "40", SIGHUP},
         {{}, {"program", Path("wrong.ign")}, 2},
         {{}, {"program", Path("missing.ign")}, 2},
         {{}, {"read", "-o", QFile::decodeName(pipe)}, 2},
@@ -163,11 +199,17 @@ TEST_F(CliSim, EveryFailureHasItsExitStatusAndJsonResult)
     for (const TCase& c : cases) {
         TSimProcess sim(Unit);
         ASSERT_TRUE(sim.Start(c.SimArgs));
-        const TCliRun run = Cli(QStringList{"--json"} + c.CliArgs);
+        const TCliRun run = Cli(QStringList{"--json"} + c.CliArgs, c.StopAt, c.Signal);
         EXPECT_EQ(run.Status, c.Status)
             << c.SimArgs.join(' ').toStdString() << " " << c.CliArgs.join(' ').toStdString();
         EXPECT_EQ(run.Json()["status"].toInt(-1), c.Status) << run.Out.toStdString();
         EXPECT_FALSE(run.Err.isEmpty()) << "a failure is said in words";
+        EXPECT_EQ(run.Json()["unit_holds"].toString(), c.UnitHolds) << run.Out.toStdString();
+        EXPECT_EQ(c.Signal != 0, run.Err.contains("Stopped by SIG")) << run.Err.toStdString();
+        if (c.Status == 6) {
+            EXPECT_TRUE(run.Err.contains("kolvane-cli verify " + c.CliArgs[1]))
+                << run.Err.toStdString();
+        }
     }
     struct stat kept {};
     EXPECT_TRUE(stat(pipe.constData(), &kept) == 0 && S_ISFIFO(kept.st_mode));

@@ -198,6 +198,9 @@ void RunTransfer(TDirectLink& link, TScriptPort& port, TReceivedTrace& trace, TF
                   image[ImageByte::ReadAllowed] != 1,
               "a refusal without the unit's block 0 saying so");
         break;
+    case TTransferEnd::Abandoned:
+        Check(false, "abandoned without being asked to");
+        break;
     case TTransferEnd::NoAnswer:
     case TTransferEnd::Differs: {
         Check(port.Written.size() >= MaxSends, "given up before its sends");

@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -140,6 +141,37 @@ TEST(SerialPort, ADeviceThatAnotherPortHoldsIsInUseNotAPermissionError)
         << second.OpenFailureReason();
     EXPECT_EQ(second.OpenFailureAdvice().Pid, ::getpid());
 }
+
+// Two programs must never drive one unit: a second name of an open device (a
+// symbolic link, or the device's own path when a link was opened) is refused,
+// even for root, whom the terminal's exclusive mode lets through.
+class SecondName : public ::testing::TestWithParam<bool> {};
+
+TEST_P(SecondName, OfAnOpenDeviceIsRefusedAsInUseByItsHolder)
+{
+    TPty pty;
+    QTemporaryDir dir;
+    const std::string link = dir.filePath("unit").toStdString();
+    ASSERT_EQ(::symlink(pty.SlavePath.c_str(), link.c_str()), 0);
+    const bool linkFirst = GetParam();
+    TSerialPort first({linkFirst ? link : pty.SlavePath});
+    ASSERT_TRUE(first.Open(1));
+    TSerialPort second({linkFirst ? pty.SlavePath : link});
+    EXPECT_FALSE(second.Open(1));
+    EXPECT_EQ(second.OpenFailureAdvice().Kind, TPortAdviceKind::InUse)
+        << second.OpenFailureReason();
+    EXPECT_EQ(second.OpenFailureAdvice().Pid, ::getpid());
+    // The refusal leaves the holder's exclusive mode in force (only root gets this far).
+    const int probe = ::open(pty.SlavePath.c_str(), O_RDWR | O_NOCTTY);
+    int exclusive = 0;
+    EXPECT_TRUE(probe < 0 || (::ioctl(probe, TIOCGEXCL, &exclusive) == 0 && exclusive == 1));
+    ::close(probe);
+    first.Close();
+    EXPECT_TRUE(second.Open(1)) << second.OpenFailureReason();
+}
+
+INSTANTIATE_TEST_SUITE_P(SerialPort, SecondName, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "LinkFirst" : "LinkSecond"; });
 
 int main(int argc, char** argv)
 {
