@@ -148,10 +148,17 @@ TEST_P(HelpOpener, TheDocumentInTheWorkingFolderGoesToTheOpenerWhichMustSucceed)
         << "the opener was given the document";
 }
 
+std::string OpenerName(const testing::TestParamInfo<std::pair<const char*, bool>>& info)
+{
+    static const char* const names[] = {"Succeeds", "Fails", "Crashes", "IsMissing"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(Openers, HelpOpener,
                          testing::Values(std::pair("exit 0", true), std::pair("exit 1", false),
                                          std::pair("kill -SEGV $$", false),
-                                         std::pair<const char*, bool>(nullptr, false)));
+                                         std::pair<const char*, bool>(nullptr, false)),
+                         OpenerName);
 
 TEST_F(HelpMenu, TicksRunWhileAboutIsOpen)
 {
